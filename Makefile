@@ -1,0 +1,38 @@
+# Two entry points: `make run` builds and starts the program, `make test`
+# builds with sanitizers and runs every test. Both install what is missing.
+
+PACKAGES := g++ cmake make ccache qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
+            libgtest-dev libgl1-mesa-dev fonts-dejavu-core fonts-noto-core xvfb xauth
+JOBS     := $(shell nproc 2>/dev/null || echo 2)
+SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+export CCACHE_DIR     ?= $(HOME)/.cache/ccache
+export CCACHE_BASEDIR := $(CURDIR)
+
+.PHONY: run test setup build-run build-test clean
+
+setup:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+build-run: setup
+	cmake -S . -B build/run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELUNE_TESTS=OFF >/dev/null
+	cmake --build build/run -j $(JOBS)
+
+build-test: setup
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTAVELUNE_SANITIZE=ON >/dev/null
+	cmake --build build/test -j $(JOBS)
+
+run: build-run
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "tavelune: no display found; start it under a display, e.g. 'xvfb-run make run'."; exit 1; \
+	fi
+	./build/run/tavelune
+
+test: build-test
+	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build

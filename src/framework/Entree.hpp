@@ -1,0 +1,44 @@
+// The answer entry of the exercise windows: every typed or pasted character
+// goes through the topic's filter; a right click is answered with a message.
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+#include "framework/logic/Exercice.hpp"
+
+class TEntree : public QLineEdit {
+    Q_OBJECT
+public:
+    using Filtre = std::function<Exercice::Decision(char32_t c, int curseur, const std::u32string& texte)>;
+
+    explicit TEntree(QWidget* parent = nullptr);
+    void setFiltre(Filtre f) { filtre_ = std::move(f); }
+    // Background colours while the entry has the focus and while it has not.
+    void setCouleurs(const QColor& active, const QColor& repos);
+
+    // Types a text as the pupil would, character by character through the filter.
+    void Tape(const QString& texte);
+
+signals:
+    void Entree();       // Enter or Return was pressed
+    void ClicDroit();    // the right mouse button was pressed on the entry
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+
+private:
+    // Puts one character through the filter; returns false when it beeped.
+    bool Caractere(char32_t c);
+    void Fond(const QColor& c);
+
+    Filtre filtre_;
+    QColor active_ = QColor(255, 255, 128);
+    QColor repos_ = Qt::white;
+};

@@ -1,0 +1,316 @@
+#include "framework/FenetreExercice.hpp"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShowEvent>
+
+#include "framework/logic/Commune.hpp"
+#include "platform/Polices.hpp"
+#include "platform/Services.hpp"
+
+namespace {
+
+const QColor Sarcelle(0, 128, 128);
+const QColor Fuchsia(255, 0, 255);
+const QColor Vert(0, 255, 0);
+const QColor Rouge(255, 0, 0);
+
+QColor Qt_Couleur(const Commune::Couleur& c) { return QColor(c.r, c.g, c.b); }
+
+void Colore(QWidget* w, const QColor& fond, const QColor& texte = QColor()) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, fond);
+    if (texte.isValid()) p.setColor(QPalette::WindowText, texte);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* Panneau_Etat(QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont f = l->font();
+    f.setPixelSize(13);
+    f.setBold(true);
+    l->setFont(f);
+    Colore(l, Sarcelle, Qt::white);
+    return l;
+}
+
+// The pictures of the score and help buttons.
+QIcon Icone(const QString& signe, const QColor& couleur) {
+    QPixmap image(28, 28);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(couleur);
+    p.setPen(QPen(couleur.darker(160), 1.5));
+    p.drawEllipse(QRectF(1.5, 1.5, 25, 25));
+    QFont f = Plateforme::Police_Symboles(18);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, signe);
+    return QIcon(image);
+}
+
+}  // namespace
+
+QFont TExerciceForm::Police_Question() {
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    f.setPixelSize(24);
+    f.setBold(true);
+    return f;
+}
+
+TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
+                             Exercice::Memoire_Enonces memoire, QWidget* parent)
+    : QDialog(parent), description_(d), sujet_(std::move(sujet)), cycle_(*sujet_, std::move(memoire)) {
+    setWindowTitle(d.caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setFixedSize(d.client);
+    Colore(this, d.fond);
+    const int W = d.client.width();
+    const int H = d.client.height();
+
+    // Question panel across the top.
+    Panel1 = new QFrame(this);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setGeometry(8, 8, W - 16, 112);
+    Colore(Panel1, Sarcelle, Qt::white);
+    Label1 = new QLabel(d.consigne, Panel1);
+    QFont fc = Label1->font();
+    fc.setPixelSize(15);
+    fc.setBold(true);
+    Label1->setFont(fc);
+    Label1->move(12, 8);
+    Label1->adjustSize();
+    l_niv = new QLabel(Panel1);
+    l_niv->setFont(fc);
+    l_niv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l_niv->setGeometry(Panel1->width() - 48, 6, 36, 22);
+    l_niv->setToolTip(QStringLiteral("Niveau de la question"));
+    ligne_ = new QWidget(Panel1);
+    auto* lay = new QHBoxLayout(ligne_);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(8);
+    Edit1 = new TEntree(Panel1);
+    Edit1->setFont(Police_Question());
+    Edit1->setFixedSize(96, 38);
+
+    // Verdict panel, hidden between verdicts.
+    WinPanel1 = new TWinPanel(this);
+    WinPanel1->setBordSimple(true);
+    WinPanel1->setGeometry(16, 132, 319, 101);
+    WinPanel1->setCouleur(Qt::white);
+    WinPanel1->setCoulTitre(Qt::black);
+    WinPanel1->setPosTitre(Qt::AlignHCenter);
+    QFont fv = WinPanel1->font();
+    fv.setPixelSize(21);
+    fv.setBold(true);
+    WinPanel1->setCaptionFont(fv);
+    LRep1 = new QLabel(WinPanel1);
+    QFont fr = LRep1->font();
+    fr.setPixelSize(15);
+    LRep1->setFont(fr);
+    LRep1->setAlignment(Qt::AlignCenter);
+    LRep1->setGeometry(6, 22, 307, 24);
+    LRep2 = new QLabel(WinPanel1);
+    LRep2->setFont(fv);
+    LRep2->setAlignment(Qt::AlignCenter);
+    LRep2->setGeometry(6, 50, 307, 42);
+    WinPanel1->hide();
+
+    // Status glyph in its frame.
+    Cadre_Dessin = new QFrame(this);
+    Cadre_Dessin->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Cadre_Dessin->setLineWidth(2);
+    Cadre_Dessin->setGeometry(W - 282, 130, 112, 108);
+    L_Dessin = new QLabel(Cadre_Dessin);
+    L_Dessin->setGeometry(3, 3, 106, 102);
+    L_Dessin->setAlignment(Qt::AlignCenter);
+    L_Dessin->setFont(Plateforme::Police_Symboles(67));
+    Colore(L_Dessin, QColor(232, 232, 232), Fuchsia);
+    L_Dessin->installEventFilter(this);
+
+    // Buttons.
+    BBConf = new QPushButton(QStringLiteral("&Confirmer"), this);
+    BBConf->setGeometry(W - 152, 132, 136, 36);
+    BBCont = new QPushButton(QStringLiteral("C&ontinuer"), this);
+    BBCont->setGeometry(W - 152, 176, 136, 36);
+    BBScore = new QPushButton(this);
+    BBScore->setIcon(Icone(QString(QChar(0x2605)), QColor(220, 160, 0)));
+    BBScore->setIconSize(QSize(28, 28));
+    BBScore->setToolTip(QStringLiteral("Les meilleurs scores"));
+    BBScore->setGeometry(W - 152, 222, 64, 38);
+    BBAide = new QPushButton(this);
+    BBAide->setIcon(Icone(QStringLiteral("?"), QColor(40, 90, 200)));
+    BBAide->setIconSize(QSize(28, 28));
+    BBAide->setToolTip(QStringLiteral("Aide"));
+    BBAide->setGeometry(W - 80, 222, 64, 38);
+    for (QPushButton* b : {BBConf, BBCont, BBScore, BBAide}) b->setAutoDefault(false);
+
+    // Status panels along the bottom.
+    const int y = H - 26;
+    P_nom = Panneau_Etat(this);
+    P_nom->setGeometry(0, y, W * 36 / 100, 26);
+    P_justes = Panneau_Etat(this);
+    P_justes->setGeometry(P_nom->geometry().right() + 1, y, W * 23 / 100, 26);
+    P_score = Panneau_Etat(this);
+    P_score->setGeometry(P_justes->geometry().right() + 1, y, W * 17 / 100, 26);
+    P_niveau = Panneau_Etat(this);
+    P_niveau->setGeometry(P_score->geometry().right() + 1, y, W - P_score->geometry().right() - 1, 26);
+    SlideBar1 = new TSlideBar(P_niveau);
+    SlideBar1->setLoading(true);
+    SlideBar1->setGeometry(P_niveau->width() - 62, 5, 56, 16);
+    SlideBar1->setThumbStyle(TSlideBar::tsBar2);
+    SlideBar1->setMax(d.niveaux);
+    SlideBar1->setLabels({QStringLiteral("Niveau I"), QStringLiteral("Niveau II"), QStringLiteral("Niveau III"),
+                          QStringLiteral("Niveau IV")});
+    SlideBar1->setPosition(1);
+    SlideBar1->setLoading(false);
+    SlideBar1->setToolTip(QStringLiteral("Choisir le niveau"));
+    P_niveau->setText(" " + SlideBar1->Label());
+
+    connect(SlideBar1, &TSlideBar::Change, this, &TExerciceForm::SlideBar1Change);
+    connect(BBCont, &QPushButton::clicked, this, &TExerciceForm::BBContClick);
+    connect(BBConf, &QPushButton::clicked, this, &TExerciceForm::BBConfClick);
+    connect(BBScore, &QPushButton::clicked, this, &TExerciceForm::BBScoreClick);
+    connect(BBAide, &QPushButton::clicked, this, &TExerciceForm::BBAideClick);
+
+    FormCreate();
+    Branche(Edit1, 0);
+    BBConf->setEnabled(false);
+    BBCont->setEnabled(false);
+    Montre_Dessin(QStringLiteral("F"));
+}
+
+void TExerciceForm::Branche(TEntree* e, int index) {
+    e->setFiltre([this, index](char32_t c, int curseur, const std::u32string& texte) {
+        return cycle_.Sujet_Pose().Filtre(index, c, curseur, texte);
+    });
+    connect(e, &QLineEdit::textChanged, this, &TExerciceForm::Edit1Change);
+    connect(e, &TEntree::ClicDroit, this, &TExerciceForm::Edit1MouseDown);
+    connect(e, &TEntree::Entree, this, [this] {
+        if (BBConf->isEnabled()) BBConfClick();
+    });
+}
+
+void TExerciceForm::Place_Question(const std::vector<QWidget*>& elements, int y) {
+    auto* lay = static_cast<QHBoxLayout*>(ligne_->layout());
+    lay->addStretch(1);
+    for (QWidget* w : elements) {
+        w->setParent(ligne_);
+        lay->addWidget(w, 0, Qt::AlignVCenter);
+    }
+    lay->addStretch(1);
+    ligne_->setGeometry(0, y, Panel1->width(), 44);
+}
+
+void TExerciceForm::FormCreate() {
+    if (!Commune::Couleurs_Riches) return;
+    Colore(this, description_.fond_riche);
+    Colore(L_Dessin, QColor(255, 190, 202), Fuchsia);
+    for (QLabel* p : {P_nom, P_justes, P_score, P_niveau}) Colore(p, Qt_Couleur(Commune::Couleur_Panneaux), Qt::white);
+}
+
+void TExerciceForm::Met_A_Jour_Panneaux() {
+    P_justes->setText(QStringLiteral(" Juste(s) : %1/%2").arg(Commune::Serie.NbJustes).arg(Commune::Serie.NbExercices));
+    P_score->setText(QStringLiteral(" Score : %1").arg(Commune::Serie.Score));
+}
+
+void TExerciceForm::FormActivate() {
+    P_nom->setText(QString::fromStdString(" " + Commune::Nom + " " + Commune::Prenom));
+    Met_A_Jour_Panneaux();
+    BBContClick();
+}
+
+void TExerciceForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormActivate();
+}
+
+void TExerciceForm::SlideBar1Change() {
+    P_niveau->setText(" " + SlideBar1->Label());
+    if (BBCont->isEnabled()) BBContClick();
+}
+
+void TExerciceForm::Montre_Dessin(const QString& code) {
+    dessin_ = code;
+    L_Dessin->setText(Plateforme::Wingdings(code));
+}
+
+void TExerciceForm::BBContClick() {
+    const int niveau = SlideBar1->Position();
+    l_niv->setText(QString::number(niveau));
+    cycle_.Pose(niveau);
+    Affiche_Question();
+    WinPanel1->hide();
+    Montre_Dessin(QStringLiteral("F"));
+    LRep1->clear();
+    LRep2->clear();
+    for (TEntree* e : Panel1->findChildren<TEntree*>()) e->clear();
+    for (TEntree* e : Entrees()) e->setEnabled(true);
+    Edit1->setFocus();
+    BBCont->setEnabled(false);
+    BBConf->setEnabled(false);
+}
+
+bool TExerciceForm::Reponse_Complete() const { return !Edit1->text().isEmpty(); }
+
+void TExerciceForm::Edit1Change() { BBConf->setEnabled(cycle_.Question_Ouverte() && Reponse_Complete()); }
+
+void TExerciceForm::Edit1MouseDown() { Plateforme::Message_Erreur(this, QStringLiteral("Utilisez le bouton gauche !")); }
+
+void TExerciceForm::Montre_Correction(const Exercice::Verdict& v) {
+    LRep1->setText(QStringLiteral("La bonne réponse est :"));
+    LRep2->setText(QString::fromStdString(v.correction));
+}
+
+void TExerciceForm::BBConfClick() {
+    if (!cycle_.Question_Ouverte()) return;
+    std::vector<std::string> reponses;
+    for (TEntree* e : Entrees()) reponses.push_back(e->text().toStdString());
+    const Exercice::Verdict v = cycle_.Confirme(reponses);
+    Met_A_Jour_Panneaux();
+    if (!v.juste) {
+        Montre_Dessin(QStringLiteral("B"));
+        WinPanel1->setCaption(QString());
+        WinPanel1->setTitre(QStringLiteral("Faux"));
+        WinPanel1->setCoulFondTitre(Rouge);
+        Montre_Correction(v);
+    } else {
+        WinPanel1->setTitre(QStringLiteral("Juste"));
+        WinPanel1->setCoulFondTitre(Vert);
+        WinPanel1->setCaption(QStringLiteral("bravo"));
+        Montre_Dessin(QStringLiteral("A"));
+    }
+    WinPanel1->show();
+    WinPanel1->raise();
+    BBConf->setEnabled(false);
+    BBCont->setEnabled(true);
+    BBCont->setFocus();
+    for (TEntree* e : Entrees()) e->setEnabled(false);
+}
+
+void TExerciceForm::L_DessinClick() {
+    if (!Edit1->isEnabled() && !BBConf->isEnabled()) {
+        WinPanel1->show();
+        WinPanel1->raise();
+    }
+}
+
+void TExerciceForm::BBScoreClick() { Plateforme::Montre_Scores(this); }
+
+void TExerciceForm::BBAideClick() { Plateforme::Ouvre_Aide(this, description_.aide); }
+
+bool TExerciceForm::eventFilter(QObject* o, QEvent* e) {
+    if (o == L_Dessin && e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        L_DessinClick();
+        return true;
+    }
+    return QDialog::eventFilter(o, e);
+}

@@ -1,0 +1,110 @@
+// The window every drill topic is built on. It owns the common controls (the
+// question panel, the answer entry, Confirm and Continue, the verdict panel,
+// the status glyph and the four status panels with the level slider) and runs
+// the question/answer cycle; a topic supplies its logic (an Exercice::Sujet)
+// and shows its own question.
+#pragma once
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+#include <vector>
+
+#include "framework/Entree.hpp"
+#include "framework/SlideBar.hpp"
+#include "framework/WinPanel.hpp"
+#include "framework/logic/Exercice.hpp"
+
+class TExerciceForm : public QDialog {
+    Q_OBJECT
+public:
+    // What a topic window states about itself.
+    struct Description {
+        QString caption;
+        int aide = 0;                 // help topic number
+        int niveaux = 3;              // the slider's maximum
+        QSize client{632, 324};       // client area
+        QColor fond{240, 239, 241};   // design background
+        QColor fond_riche{243, 242, 244};
+        QString consigne;             // text of Label1
+    };
+
+    TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
+                  Exercice::Memoire_Enonces memoire = Exercice::Memoire_Enonces(), QWidget* parent = nullptr);
+
+    // The common controls, under the names every window uses.
+    QFrame* Panel1;
+    QLabel* Label1;
+    TEntree* Edit1;
+    QLabel* l_niv;
+    QPushButton* BBConf;
+    QPushButton* BBCont;
+    QPushButton* BBScore;
+    QPushButton* BBAide;
+    QFrame* Cadre_Dessin;
+    QLabel* L_Dessin;
+    TWinPanel* WinPanel1;
+    QLabel* LRep1;
+    QLabel* LRep2;
+    QLabel* P_nom;
+    QLabel* P_justes;
+    QLabel* P_score;
+    QLabel* P_niveau;
+    TSlideBar* SlideBar1;
+
+    // The handlers of the cycle.
+    void FormCreate();
+    void FormActivate();
+    void SlideBar1Change();
+    void BBContClick();
+    void BBConfClick();
+    void Edit1Change();
+    void Edit1MouseDown();
+    void L_DessinClick();
+    void BBScoreClick();
+    void BBAideClick();
+
+    int Niveau() const { return cycle_.Niveau(); }
+    const Exercice::Cycle& Cycle() const { return cycle_; }
+    // The glyph's character code in the symbol font: "F", "A" or "B".
+    QString Dessin() const { return dessin_; }
+
+    // Fonts of the question line.
+    static QFont Police_Question();
+
+protected:
+    // The topic's logic, as its own type.
+    template <class S>
+    const S& Sujet_De() const {
+        return static_cast<const S&>(*sujet_);
+    }
+
+    // Shows the question just drawn.
+    virtual void Affiche_Question() = 0;
+    // The entries of the answer, in the order the judge reads them.
+    virtual std::vector<TEntree*> Entrees() const { return {Edit1}; }
+    // Whether Confirm may be pressed with what is typed.
+    virtual bool Reponse_Complete() const;
+    // Shows the correction of a wrong answer (by default in LRep1 and LRep2).
+    virtual void Montre_Correction(const Exercice::Verdict& v);
+    // Lays out the question line inside Panel1, centred, from the given controls.
+    void Place_Question(const std::vector<QWidget*>& elements, int y = 52);
+
+    // Puts a further answer entry (index 1, 2, ... in Entrees()) under the topic's filter.
+    void Branche(TEntree* e, int index);
+
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void Met_A_Jour_Panneaux();
+    void Montre_Dessin(const QString& code);
+
+    Description description_;
+    std::unique_ptr<Exercice::Sujet> sujet_;
+    Exercice::Cycle cycle_;
+    QString dessin_;
+    QWidget* ligne_;
+};

@@ -1,0 +1,62 @@
+#include "framework/logic/Exercice.hpp"
+
+#include <algorithm>
+
+#include "framework/logic/Commune.hpp"
+#include "framework/logic/Hasard.hpp"
+
+namespace Exercice {
+
+namespace {
+bool Chiffre(char32_t c) { return c >= U'0' && c <= U'9'; }
+}  // namespace
+
+Decision Filtre_Entier_Signe(char32_t c, int curseur) {
+    if (c == U'+' || c == U'-') return curseur == 0 ? Decision::Accepte(c) : Decision::Silence();
+    return Filtre_Entier(c);
+}
+
+Decision Filtre_Entier(char32_t c) {
+    if (c == Retour_Arriere || Chiffre(c)) return Decision::Accepte(c);
+    return Decision::Refus();
+}
+
+Memoire_Enonces::Memoire_Enonces(std::array<std::string, 3> depart) : cles_(std::move(depart)) {}
+
+bool Memoire_Enonces::Contient(const std::string& cle) const {
+    return std::find(cles_.begin(), cles_.end(), cle) != cles_.end();
+}
+
+void Memoire_Enonces::Retient(const std::string& cle) {
+    cles_[0] = std::move(cles_[1]);
+    cles_[1] = std::move(cles_[2]);
+    cles_[2] = cle;
+}
+
+Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string&) const {
+    return Filtre_Entier_Signe(c, curseur);
+}
+
+Cycle::Cycle(Sujet& sujet, Memoire_Enonces memoire) : sujet_(sujet), memoire_(std::move(memoire)) {}
+
+void Cycle::Pose(int niveau) {
+    niveau_ = niveau;
+    Randomize();
+    for (int essai = 0;; ++essai) {
+        sujet_.Genere(niveau_);
+        if (!memoire_.Contient(sujet_.Cle()) || essai >= Essais_Max) break;
+    }
+    memoire_.Retient(sujet_.Cle());
+    ouverte_ = true;
+}
+
+Verdict Cycle::Confirme(const std::vector<std::string>& reponses) {
+    Commune::Compte_Exercice();
+    Verdict v = sujet_.Juge(reponses);
+    if (v.juste) Commune::Note_Juste(sujet_.Points(), niveau_);
+    else Commune::Note_Faux(sujet_.Points(), niveau_);
+    ouverte_ = false;
+    return v;
+}
+
+}  // namespace Exercice

@@ -1,0 +1,91 @@
+// The question/answer cycle shared by every topic, without any window:
+// a topic supplies its generator, key, key filter and judge; the cycle keeps
+// the memory of the last questions, the level and the booking.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace Exercice {
+
+// What happens to a typed character.
+struct Decision {
+    enum Genre { Passe, Ignore, Bip };
+    Genre genre = Passe;
+    char32_t caractere = 0;  // the character that goes in (a filter may replace it)
+
+    static Decision Accepte(char32_t c) { return {Passe, c}; }
+    static Decision Silence() { return {Ignore, 0}; }
+    static Decision Refus() { return {Bip, 0}; }
+    bool operator==(const Decision&) const = default;
+};
+
+constexpr char32_t Retour_Arriere = U'\b';
+
+// Backspace, digits, and "+" or "-" only at the very beginning of the entry.
+Decision Filtre_Entier_Signe(char32_t c, int curseur);
+// Backspace and digits.
+Decision Filtre_Entier(char32_t c);
+
+// Keys of the last three questions, oldest first.
+class Memoire_Enonces {
+public:
+    explicit Memoire_Enonces(std::array<std::string, 3> depart = {"une", "deux", "trois"});
+    bool Contient(const std::string& cle) const;
+    void Retient(const std::string& cle);
+    const std::array<std::string, 3>& Cles() const { return cles_; }
+
+private:
+    std::array<std::string, 3> cles_;
+};
+
+struct Verdict {
+    bool juste = false;
+    std::string correction;  // the expected answer as the correction shows it
+};
+
+// What a topic supplies to the cycle.
+class Sujet {
+public:
+    virtual ~Sujet() = default;
+    // Draws the operands of one question at the given level (drawing again
+    // internally until each operand meets its condition).
+    virtual void Genere(int niveau) = 0;
+    // Key of the current question, compared with the last three.
+    virtual std::string Cle() const = 0;
+    // Judges the typed answers (one text per entry, in entry order).
+    virtual Verdict Juge(const std::vector<std::string>& reponses) const = 0;
+    // Points booked per answer, multiplied by the level.
+    virtual int Points() const = 0;
+    // Character filter of an entry; `texte` is the entry's text before the key.
+    virtual Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const;
+};
+
+class Cycle {
+public:
+    explicit Cycle(Sujet& sujet, Memoire_Enonces memoire = Memoire_Enonces());
+
+    // Poses a new question at the given level: reseeds the generator, draws
+    // until the key differs from the last three, and remembers the key.
+    void Pose(int niveau);
+    // Books one exercise, judges the answers and books the result.
+    Verdict Confirme(const std::vector<std::string>& reponses);
+
+    int Niveau() const { return niveau_; }
+    bool Question_Ouverte() const { return ouverte_; }
+    const Memoire_Enonces& Memoire() const { return memoire_; }
+    Sujet& Sujet_Pose() { return sujet_; }
+
+    // Draws allowed before a repeated key is let through (a topic with very
+    // few questions must not hang the window).
+    static constexpr int Essais_Max = 10000;
+
+private:
+    Sujet& sujet_;
+    Memoire_Enonces memoire_;
+    int niveau_ = 1;
+    bool ouverte_ = false;
+};
+
+}  // namespace Exercice

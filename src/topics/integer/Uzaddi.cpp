@@ -1,0 +1,38 @@
+#include "topics/integer/Uzaddi.hpp"
+
+namespace {
+TExerciceForm::Description Description_ZAddi() {
+    TExerciceForm::Description d;
+    d.caption = QStringLiteral("Addition des nombres relatifs");
+    d.aide = 210;
+    d.niveaux = 3;
+    d.consigne = QStringLiteral("Calculer");
+    return d;
+}
+
+QLabel* Etiquette(const QString& texte = {}) {
+    auto* l = new QLabel(texte);
+    l->setFont(TExerciceForm::Police_Question());
+    return l;
+}
+}  // namespace
+
+TZAddiF::TZAddiF(QWidget* parent) : TExerciceForm(Description_ZAddi(), std::make_unique<Zaddi::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    L_A = Etiquette();
+    L_S1 = Etiquette(QStringLiteral("+"));
+    L_B = Etiquette();
+    L_S2 = Etiquette(QStringLiteral("+"));
+    L_C = Etiquette();
+    Label2 = Etiquette(QStringLiteral("="));
+    Edit1->setMaxLength(5);
+    Place_Question({L_A, L_S1, L_B, L_S2, L_C, Label2, Edit1});
+}
+
+void TZAddiF::Affiche_Question() {
+    const Zaddi::Sujet& s = Sujet();
+    L_A->setText(QString::fromStdString(Zaddi::Sujet::Operande(s.A())));
+    L_B->setText(QString::fromStdString(Zaddi::Sujet::Operande(s.B())));
+    L_C->setText(QString::fromStdString(Zaddi::Sujet::Operande(s.C())));
+    L_S2->setVisible(s.Trois_Termes());
+    L_C->setVisible(s.Trois_Termes());
+}

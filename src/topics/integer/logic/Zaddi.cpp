@@ -1,0 +1,64 @@
+#include "topics/integer/logic/Zaddi.hpp"
+
+#include <cstdlib>
+
+#include "framework/logic/Commune.hpp"
+#include "framework/logic/Hasard.hpp"
+
+namespace Zaddi {
+
+namespace {
+int32_t Tire_Niveau1() {
+    int32_t x;
+    do x = Random(18) - 7; while (x == 0);
+    return x;
+}
+
+// Random(100) - 50 drawn again while |x| <= plancher.
+int32_t Tire_Loin_De_Zero(int32_t plancher) {
+    int32_t x;
+    do x = Random(100) - 50; while (std::abs(x) <= plancher);
+    return x;
+}
+}  // namespace
+
+void Sujet::Genere(int niveau) {
+    niveau_ = niveau;
+    c_ = 0;
+    switch (niveau) {
+    case 1:
+        a_ = Tire_Niveau1();
+        b_ = Tire_Niveau1();
+        break;
+    case 2:
+        a_ = Tire_Loin_De_Zero(10);
+        b_ = Tire_Loin_De_Zero(10);
+        break;
+    default:
+        niveau_ = 3;
+        a_ = Tire_Loin_De_Zero(15);
+        b_ = Tire_Loin_De_Zero(15);
+        c_ = Tire_Loin_De_Zero(15);
+        break;
+    }
+}
+
+std::string Sujet::Cle() const {
+    return std::to_string(a_) + " " + std::to_string(b_) + " " + std::to_string(c_);
+}
+
+std::string Sujet::Operande(int32_t x) { return "(" + Commune::Signe_Plus(std::to_string(x)) + ")"; }
+
+std::string Sujet::Attendu() const { return std::to_string(a_ + b_ + c_); }
+
+std::string Sujet::Correction() const {
+    if (niveau_ == 1) return "(" + Commune::Groupe_Chiffres(Commune::Signe_Plus(Attendu())) + ")";
+    return Commune::Groupe_Chiffres(Attendu());
+}
+
+Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
+    const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());
+    return {reponse == Attendu(), Correction()};
+}
+
+}  // namespace Zaddi
