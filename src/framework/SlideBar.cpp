@@ -155,13 +155,10 @@ void TSlideBar::setFocusColor(const QColor& c) {
     update();
 }
 
-void TSlideBar::resizeEvent(QResizeEvent*) {
-    orientation_ = width() >= height() ? orHorizontal : orVertical;
-    update();
-}
+void TSlideBar::resizeEvent(QResizeEvent*) { update(); }
 
 int TSlideBar::ThumbStart() const {
-    const bool h = orientation_ == orHorizontal;
+    const bool h = Orientation() == orHorizontal;
     const int longueur = h ? width() : height();
     const int taille = h ? thumb_.width() : thumb_.height();
     const int libre = std::max(0, longueur - taille);
@@ -175,14 +172,14 @@ int TSlideBar::ThumbStart() const {
 }
 
 QRect TSlideBar::ThumbRect() const {
-    if (orientation_ == orHorizontal)
+    if (Orientation() == orHorizontal)
         return {ThumbStart(), (height() - thumb_.height()) / 2, thumb_.width(), thumb_.height()};
     return {(width() - thumb_.width()) / 2, ThumbStart(), thumb_.width(), thumb_.height()};
 }
 
 QRect TSlideBar::GrooveRect() const {
     const int epaisseur = thickness_ + 1;
-    if (orientation_ == orHorizontal) {
+    if (Orientation() == orHorizontal) {
         const int demi = thumb_.width() / 2;
         return {demi, (height() - epaisseur) / 2, std::max(0, width() - 2 * demi), epaisseur};
     }
@@ -192,7 +189,7 @@ QRect TSlideBar::GrooveRect() const {
 
 int TSlideBar::PositionFromCoord(int coord) const {
     double fraction;
-    if (orientation_ == orHorizontal) {
+    if (Orientation() == orHorizontal) {
         const int base = width() - thumb_.width() / 2;
         fraction = base > 0 ? double(coord) / base : 0;
     } else {
@@ -203,7 +200,7 @@ int TSlideBar::PositionFromCoord(int coord) const {
 }
 
 int TSlideBar::TickOffset(int value) const {
-    const bool h = orientation_ == orHorizontal;
+    const bool h = Orientation() == orHorizontal;
     const int longueur = h ? width() : height();
     const int taille = h ? thumb_.width() : thumb_.height();
     if (max_ == min_) return 0;
@@ -213,7 +210,7 @@ int TSlideBar::TickOffset(int value) const {
 
 void TSlideBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const bool h = orientation_ == orHorizontal;
+    const bool h = Orientation() == orHorizontal;
     const QColor haut = style_ == bsLowered ? Gris : Qt::white;
     const QColor bas = style_ == bsLowered ? Qt::white : Gris;
 
@@ -253,7 +250,7 @@ void TSlideBar::paintEvent(QPaintEvent*) {
 
 void TSlideBar::keyPressEvent(QKeyEvent* e) {
     const int pas = std::max(1, (max_ - min_) / 10);
-    const bool h = orientation_ == orHorizontal;
+    const bool h = Orientation() == orHorizontal;
     switch (e->key()) {
     case Qt::Key_Left:
     case Qt::Key_Down:
@@ -298,7 +295,7 @@ void TSlideBar::mouseReleaseEvent(QMouseEvent* e) {
     } else {
         const QRect t = ThumbRect();
         int pas;
-        if (orientation_ == orHorizontal) {
+        if (Orientation() == orHorizontal) {
             const int milieu = t.left() + t.width() / 2;
             pas = pt.x() < milieu ? -1 : (pt.x() > milieu ? 1 : 0);
         } else {

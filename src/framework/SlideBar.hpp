@@ -31,7 +31,8 @@ public:
     // redrawn and Change() is raised, except while loading.
     void setPosition(int v);
 
-    TOrientation Orientation() const { return orientation_; }
+    // Horizontal whenever the control is at least as wide as it is high.
+    TOrientation Orientation() const { return width() >= height() ? orHorizontal : orVertical; }
     TBevelStyle Style() const { return style_; }
     void setStyle(TBevelStyle s);
     int Thickness() const { return thickness_; }
@@ -73,12 +74,11 @@ protected:
 
 private:
     void LoadThumb();
-    int Coord(const QPoint& p) const { return orientation_ == orHorizontal ? p.x() : p.y(); }
+    int Coord(const QPoint& p) const { return Orientation() == orHorizontal ? p.x() : p.y(); }
     int ThumbStart() const;  // left (or top) of the thumb at the current position or drag point
 
     QStringList labels_;
     int min_ = 1, max_ = 10, position_ = 1;
-    TOrientation orientation_ = orHorizontal;
     TBevelStyle style_ = bsLowered;
     int thickness_ = 1;
     TThumbStyle thumbStyle_ = tsCircle1;

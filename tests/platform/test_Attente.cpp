@@ -1,0 +1,43 @@
+#include <QTest>
+#include <QTimer>
+
+#include "platform/Polices.hpp"
+#include "platform/Services.hpp"
+#include "support/Faux_Services.hpp"
+
+class Test_Attente : public QObject {
+    Q_OBJECT
+private slots:
+    void attend_a_travers_le_debordement_du_compteur() {
+        Faux_Services services;
+        services.ticks = 0xFFFFFFF0u;  // wraps 16 ms into the wait
+        services.pas_ticks = 1;
+        Plateforme::Attente(100);
+        QVERIFY(services.ticks - 0xFFFFFFF0u >= 100u);
+        QVERIFY(services.ticks < 0x1000u);  // returned soon after the delay, not 49 days later
+    }
+
+    void la_fenetre_reste_vivante_pendant_l_attente() {
+        bool vu = false;
+        QTimer::singleShot(10, [&] { vu = true; });
+        Plateforme::Attente(80);  // real clock
+        QVERIFY(vu);
+    }
+
+    void support_en_lecture_seule() {
+        QVERIFY(Plateforme::Support_Lecture_Seule("iso9660", false));
+        QVERIFY(Plateforme::Support_Lecture_Seule("UDF", false));
+        QVERIFY(Plateforme::Support_Lecture_Seule("ext4", true));
+        QVERIFY(!Plateforme::Support_Lecture_Seule("ext4", false));
+        QVERIFY(!Plateforme::Sur_CDROM());  // the build folder is writable
+    }
+
+    void wingdings_vers_unicode() {
+        QCOMPARE(Plateforme::Wingdings("F"), QString(QChar(0x261E)));
+        QCOMPARE(Plateforme::Wingdings("A"), QString(QChar(0x270C)));
+        QCOMPARE(Plateforme::Wingdings("B"), QString::fromUcs4(U"\U0001F44C", 1));
+    }
+};
+
+QTEST_MAIN(Test_Attente)
+#include "test_Attente.moc"
