@@ -164,7 +164,7 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     P_niveau->setGeometry(P_score->geometry().right() + 1, y, W - P_score->geometry().right() - 1, 26);
     SlideBar1 = new TSlideBar(P_niveau);
     SlideBar1->setLoading(true);
-    SlideBar1->setGeometry(P_niveau->width() - 62, 5, 56, 16);
+    SlideBar1->setGeometry(P_niveau->width() - 70, 4, 64, 18);
     SlideBar1->setThumbStyle(TSlideBar::tsBar2);
     SlideBar1->setMax(d.niveaux);
     SlideBar1->setLabels({QStringLiteral("Niveau I"), QStringLiteral("Niveau II"), QStringLiteral("Niveau III"),
