@@ -6,7 +6,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QThread>
+#include <QTranslator>
 
 #include "framework/logic/Commune.hpp"
 
@@ -127,6 +130,20 @@ void Attente(uint16_t ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(1);
     }
+}
+
+bool Installe_Francais() {
+    static QTranslator* traduction = nullptr;
+    if (traduction) return true;
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (!t->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    traduction = t;
+    return true;
 }
 
 bool Support_Lecture_Seule(const QByteArray& type_systeme, bool lecture_seule) {

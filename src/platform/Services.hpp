@@ -80,6 +80,10 @@ uint32_t Ticks();
 // repainting and reacting.
 void Attente(uint16_t ms);
 
+// Loads Qt's own French texts for the standard buttons and dialogs
+// ("Oui", "Non", ...); false when the translation is not installed.
+bool Installe_Francais();
+
 // True when the program's folder is on an optical disc or a read-only medium.
 bool Sur_CDROM();
 bool Support_Lecture_Seule(const QByteArray& type_systeme, bool lecture_seule);

@@ -1,12 +1,10 @@
 // The program: starts the application and opens its windows.
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 #include "framework/logic/Commune.hpp"
+#include "platform/Services.hpp"
 #include "topics/integer/Uzaddi.hpp"
 
 int main(int argc, char* argv[]) {
@@ -14,11 +12,7 @@ int main(int argc, char* argv[]) {
     app.setApplicationName(QStringLiteral("Tavelune"));
     app.setWindowIcon(QIcon(QStringLiteral(":/tavelune.svg")));
 
-    // Standard buttons and dialogs in French.
-    QTranslator traduction;
-    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&traduction);
+    Plateforme::Installe_Francais();
 
     if (QScreen* ecran = app.primaryScreen()) Commune::Couleurs_Riches = ecran->depth() > 8;
 

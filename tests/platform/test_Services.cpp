@@ -1,3 +1,5 @@
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -5,7 +7,7 @@
 #include "platform/Services.hpp"
 #include "support/Faux_Services.hpp"
 
-class Test_Attente : public QObject {
+class Test_Services : public QObject {
     Q_OBJECT
 private slots:
     void attend_a_travers_le_debordement_du_compteur() {
@@ -32,6 +34,14 @@ private slots:
         QVERIFY(!Plateforme::Sur_CDROM());  // the build folder is writable
     }
 
+    void boutons_standard_en_francais() {
+        QVERIFY(Plateforme::Installe_Francais());
+        QMessageBox boite;
+        boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(boite.button(QMessageBox::Yes)->text().remove('&'), QString("Oui"));
+        QCOMPARE(boite.button(QMessageBox::No)->text().remove('&'), QString("Non"));
+    }
+
     void wingdings_vers_unicode() {
         QCOMPARE(Plateforme::Wingdings("F"), QString(QChar(0x261E)));
         QCOMPARE(Plateforme::Wingdings("A"), QString(QChar(0x270C)));
@@ -39,5 +49,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Test_Attente)
-#include "test_Attente.moc"
+QTEST_MAIN(Test_Services)
+#include "test_Services.moc"
