@@ -1,0 +1,95 @@
+#include "topics/fraction/logic/Fractions.hpp"
+
+#include <cstdlib>
+#include <numeric>
+
+#include "framework/logic/Commune.hpp"
+
+namespace Fractions {
+
+int64_t Pgcd(int64_t a, int64_t b) {
+    a = std::llabs(a);
+    b = std::llabs(b);
+    if (a <= 65535 && b <= 65535) return Commune::Pgcd3(static_cast<uint16_t>(a), static_cast<uint16_t>(b), static_cast<uint16_t>(b));
+    const int64_t g = std::gcd(a, b);
+    return g == 0 ? 1 : g;
+}
+
+int64_t Ppcm(int64_t a, int64_t b, int64_t c) {
+    a = std::llabs(a);
+    b = std::llabs(b);
+    c = std::llabs(c);
+    if (a == 0 || b == 0 || c == 0) return 1;
+    const int64_t l = std::lcm(std::lcm(a, b), c);
+    // Within the range of the search, the shared helper gives the same value.
+    if (a <= 65535 && b <= 65535 && c <= 65535 && l <= 65000)
+        return Commune::Ppcm3(static_cast<uint16_t>(a), static_cast<uint16_t>(b), static_cast<uint16_t>(c));
+    return l;
+}
+
+int64_t Puissance(int64_t base, int exposant) {
+    int64_t r = 1;
+    for (int i = 0; i < exposant; ++i) r *= base;
+    return r;
+}
+
+Reduction Reduit(Fraction f) {
+    if (f.d < 0) {
+        f.n = -f.n;
+        f.d = -f.d;
+    }
+    const int64_t g = Pgcd(f.n, f.d);
+    return {{f.n / g, f.d / g}, g};
+}
+
+std::string Texte(int64_t x) { return std::to_string(x); }
+
+Affichage Affiche(Fraction f) { return {Texte(f.n), Texte(f.d)}; }
+
+bool Juge_Reponse(Fraction attendue, const std::string& numer, const std::string& deno) {
+    if (numer != Texte(attendue.n)) return false;
+    if (attendue.d == 1) return deno.empty() || deno == "1";
+    return deno == Texte(attendue.d);
+}
+
+Exercice::Decision Filtre_Numerateur_Signe(char32_t c, int curseur, const std::u32string& texte) {
+    if (c == U'-') {
+        if (curseur == 0 && texte.find(U'-') == std::u32string::npos) return Exercice::Decision::Accepte(c);
+        return Exercice::Decision::Silence();
+    }
+    return Exercice::Filtre_Entier(c);
+}
+
+std::string Reponse(const std::vector<std::string>& reponses, std::size_t i) {
+    return i < reponses.size() ? reponses[i] : std::string();
+}
+
+}  // namespace Fractions
+
+#include "framework/logic/Hasard.hpp"
+
+namespace Fractions {
+
+void Tire_Grandes(Trio& f, bool troisieme) {
+    for (;;) {
+        f[0].n = Random(36) + 10;
+        f[0].d = Random(36) + 10;
+        if (f[0].n == f[0].d || Pgcd(f[0].n, f[0].d) <= 2) continue;
+        do {
+            f[1].n = Random(36) + 10;
+            f[1].d = Random(36) + 10;
+        } while (f[1].n == f[1].d || Pgcd(f[1].n, f[1].d) <= 2);
+        if (f[0].d == f[1].d || f[0].n * f[1].d == f[0].d * f[1].n) continue;
+        break;
+    }
+    if (!troisieme) {
+        f[2] = f[1];
+        return;
+    }
+    do {
+        f[2].n = Random(46) + 1;
+        f[2].d = Random(46) + 2;
+    } while (f[2].n == f[2].d || Pgcd(f[2].n, f[2].d) < 5);
+}
+
+}  // namespace Fractions
