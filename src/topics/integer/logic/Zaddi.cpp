@@ -4,6 +4,7 @@
 
 #include "framework/logic/Commune.hpp"
 #include "framework/logic/Hasard.hpp"
+#include "topics/integer/logic/Relatifs.hpp"
 
 namespace Zaddi {
 
@@ -51,10 +52,7 @@ std::string Sujet::Operande(int32_t x) { return "(" + Commune::Signe_Plus(std::t
 
 std::string Sujet::Attendu() const { return std::to_string(a_ + b_ + c_); }
 
-std::string Sujet::Correction() const {
-    if (niveau_ == 1) return "(" + Commune::Groupe_Chiffres(Commune::Signe_Plus(Attendu())) + ")";
-    return Commune::Groupe_Chiffres(Attendu());
-}
+std::string Sujet::Correction() const { return Relatifs::Correction_Resultat(a_ + b_ + c_, niveau_); }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
     const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());
