@@ -1,5 +1,7 @@
 #include "topics/integer/Uzparent.hpp"
 
+#include <QHBoxLayout>
+
 #include "framework/logic/Commune.hpp"
 
 namespace {
@@ -11,6 +13,16 @@ TExerciceForm::Description Description_Zparent() {
     d.consigne = QStringLiteral("Calculer");
     d.dessin_riche = QColor(255, 227, 174);
     return d;
+}
+// Keeps a bracket against the number it encloses.
+QWidget* Colle(QLabel* gauche, QLabel* droite) {
+    auto* groupe = new QWidget;
+    auto* lay = new QHBoxLayout(groupe);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(1);
+    lay->addWidget(gauche);
+    lay->addWidget(droite);
+    return groupe;
 }
 }  // namespace
 
@@ -25,7 +37,7 @@ TZparentF::TZparentF(QWidget* parent)
     Label4 = Etiquette_Question(QStringLiteral(")"));
     Label2 = Etiquette_Question(QStringLiteral("="));
     Edit1->setMaxLength(5);
-    Place_Question({L_A, L_S1, Label3, L_B, L_S2, L_C, Label4, Label2, Edit1});
+    Place_Question({L_A, L_S1, Colle(Label3, L_B), L_S2, Colle(L_C, Label4), Label2, Edit1});
 }
 
 void TZparentF::Affiche_Question() {

@@ -6,7 +6,19 @@ class test_Uzparent : public QObject {
     Q_OBJECT
 private slots:
     void Correction_En_Deux_Temps_Puis_Produit_Implicite();
+    void Une_Longue_Ligne_De_Correction_Tient_Dans_Le_Panneau();
 };
+
+void test_Uzparent::Une_Longue_Ligne_De_Correction_Tient_Dans_Le_Panneau() {
+    Banc_Relatifs banc({1, 0, 0, 0, 0});  // -50 - (-40 - 50)
+    TZparentF f;
+    f.SlideBar1->setPosition(3);
+    f.show();
+    Repond(f, "1");
+    QCOMPARE(f.LRep2->text(), QStringLiteral("-50 - (-90) = -50 + 90 = 40"));
+    QVERIFY(QFontMetrics(f.LRep2->font()).horizontalAdvance(f.LRep2->text()) <= f.LRep2->width());
+    QVERIFY(f.LRep2->font().pixelSize() >= 12);
+}
 
 void test_Uzparent::Correction_En_Deux_Temps_Puis_Produit_Implicite() {
     Banc_Relatifs banc({1, 1, 20, 18, 22,    // 5 - (3 - 7)
