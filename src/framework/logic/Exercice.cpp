@@ -42,6 +42,7 @@ Cycle::Cycle(Sujet& sujet, Memoire_Enonces memoire) : sujet_(sujet), memoire_(st
 void Cycle::Pose(int niveau) {
     niveau_ = niveau;
     Randomize();
+    sujet_.Prepare(niveau_);
     for (int essai = 0;; ++essai) {
         sujet_.Genere(niveau_);
         if (!memoire_.Contient(sujet_.Cle()) || essai >= Essais_Max) break;

@@ -120,7 +120,7 @@ TEST_F(Script, Correction_Selon_Le_Niveau) {
     script->Ajoute({0, 0, 1});  // level 3: -50 - 50 - 49
     s.Genere(3);
     EXPECT_EQ(s.Attendu(), "-149");
-    EXPECT_EQ(s.Correction(), "- 149");  // the sign counts as a character when grouping
+    EXPECT_EQ(s.Correction(), "-149");  // the sign stays against the digits
     script->Ajoute({0, 1});  // level 1: -7 + -6
     s.Genere(1);
     EXPECT_EQ(s.Correction(), "(-13)");
