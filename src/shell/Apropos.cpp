@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "framework/logic/Commune.hpp"
+#include "shell/Icone.hpp"
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos"));
@@ -16,7 +17,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
 
     Image1 = new QLabel(cadre);
     Image1->setGeometry(12, 12, 48, 48);
-    Image1->setPixmap(QIcon(QStringLiteral(":/tavelune.svg")).pixmap(48, 48));
+    Image1->setPixmap(Image_Programme(48));
 
     ProductName = new QLabel(QStringLiteral("Tavelune"), cadre);
     ProductName->setGeometry(76, 12, 220, 28);

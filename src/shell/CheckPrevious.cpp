@@ -6,13 +6,25 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QStandardPaths>
 
 namespace {
 const QByteArray Sonnette = "montre\n";
 }
 
+namespace {
+
+// Each user's session has its own copies, as with the system's session
+// namespaces elsewhere: the records live in the user's runtime folder.
+QString Dossier_Session() {
+    const QString d = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return d.isEmpty() ? QDir::tempPath() : d;
+}
+
+}  // namespace
+
 Instance_Partagee::Instance_Partagee(const QString& programme, const QString& dossier)
-    : programme_(programme), dossier_(dossier.isEmpty() ? QDir::tempPath() : dossier), cle_(Cle(programme)) {}
+    : programme_(programme), dossier_(dossier.isEmpty() ? Dossier_Session() : dossier), cle_(Cle(programme)) {}
 
 Instance_Partagee::~Instance_Partagee() {
     if (serveur_) serveur_->close();

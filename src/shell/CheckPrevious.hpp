@@ -26,7 +26,7 @@ class Instance_Partagee : public QObject {
     Q_OBJECT
 public:
     // programme: full path of the program file; dossier: where the lock and
-    // the socket live (the system's temporary folder by default).
+    // the socket live (the user's runtime folder by default).
     explicit Instance_Partagee(const QString& programme, const QString& dossier = QString());
     ~Instance_Partagee() override;
 

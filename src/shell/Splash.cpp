@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "framework/logic/Commune.hpp"
+#include "shell/Icone.hpp"
 
 TSplForm::TSplForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setFixedSize(207, 73);
@@ -15,10 +16,13 @@ TSplForm::TSplForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Fra
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(3);
     Panel1->setMidLineWidth(1);
-    Panel1->setAlignment(Qt::AlignCenter);
+    // The leading spaces of the text keep it clear of the picture.
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setIndent(10);
     Panel1->setAutoFillBackground(true);
     QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                   QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
     f.setPixelSize(13);
     Panel1->setFont(f);
     QPalette p = Panel1->palette();
@@ -32,7 +36,7 @@ TSplForm::TSplForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Fra
 
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(20, 18, 37, 33);
-    Image1->setPixmap(QIcon(QStringLiteral(":/tavelune.svg")).pixmap(33, 33));
+    Image1->setPixmap(Image_Programme(33));
     Image1->setAlignment(Qt::AlignCenter);
 
     Label1 = new QLabel(Panel1);

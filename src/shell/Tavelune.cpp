@@ -8,11 +8,12 @@
 
 #include "shell/CheckPrevious.hpp"
 #include "shell/Demarrage.hpp"
+#include "shell/Icone.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelune"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/tavelune.svg")));
+    app.setWindowIcon(Icone_Programme());
 
     // A copy of this program file already runs: it comes to the front and
     // this one ends without a word.
