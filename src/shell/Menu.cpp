@@ -334,15 +334,23 @@ void TMenuForm::FormCreate() {
     if (QScreen* ecran = QGuiApplication::primaryScreen()) Commune::Couleurs_Riches = ecran->depth() > 8;
     Image1 = Dessine_Tuile(true);
     Image11 = Dessine_Tuile(false);
-    if (Commune::Couleurs_Riches) {
+    Applique_Couleurs(Commune::Couleurs_Riches);
+}
+
+void TMenuForm::Applique_Couleurs(bool riches) {
+    QPalette pp = Panel2->palette();
+    if (riches) {
+        // Flat menus of our own look, the clock in raspberry, the rich tile.
         MainMenu1->setStyleSheet(QString::fromLatin1(Style_Menus));
-        QPalette pp = Panel2->palette();
         pp.setColor(QPalette::Window, QColor(225, 0, 77));
-        Panel2->setPalette(pp);
         tuile_ = &Image1;
     } else {
+        MainMenu1->setStyleSheet(QString());
+        pp.setColor(QPalette::Window, QColor(0, 0, 128));
         tuile_ = &Image11;
     }
+    Panel2->setPalette(pp);
+    centralWidget()->update();
 }
 
 void TMenuForm::FormPaint(QPainter& p, const QRect& zone) {

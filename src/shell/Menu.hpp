@@ -69,6 +69,8 @@ public:
 
     // Handlers.
     void FormCreate();
+    // The look for a screen of rich colours, or the plain one.
+    void Applique_Couleurs(bool riches);
     void FormResize();
     void FormActivate();  // starts a series
     void Edit3Change();

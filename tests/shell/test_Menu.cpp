@@ -377,6 +377,22 @@ private slots:
         QCOMPARE(Etat_Verrou(7, true), true);
     }
 
+    void lesDeuxPalettes() {
+        f_->Applique_Couleurs(false);
+        QCOMPARE(&f_->Tuile(), &f_->Image11);
+        QVERIFY(f_->MainMenu1->styleSheet().isEmpty());
+        QCOMPARE(f_->Panel2->palette().color(QPalette::Window), QColor(0, 0, 128));
+        QVERIFY(!f_->grab().isNull());
+        f_->Applique_Couleurs(true);
+        QCOMPARE(&f_->Tuile(), &f_->Image1);
+        QVERIFY(f_->MainMenu1->styleSheet().contains(QStringLiteral("rgb(208,192,254)")));
+        QCOMPARE(f_->Panel2->palette().color(QPalette::Window), QColor(225, 0, 77));
+        // The tiles cover the window from the top left.
+        const QImage vue = f_->centralWidget()->grab().toImage();
+        QCOMPARE(vue.pixelColor(1, 1), f_->Image1.toImage().pixelColor(1, 1));
+        QCOMPARE(vue.pixelColor(49, 1), f_->Image1.toImage().pixelColor(1, 1));
+    }
+
     void lesCommandesDuMenu() {
         Identite("DUPONT", "Marie", "4B");
         f_->Scores1->trigger();
