@@ -114,8 +114,9 @@ QMenuBar { background: rgb(236,236,236); color: navy; }
 QMenuBar::item { background: transparent; color: navy; padding: 3px 8px; }
 QMenuBar::item:selected { background: rgb(208,192,254); color: red; }
 QMenuBar::item:disabled { color: gray; }
-QMenu { background: rgb(236,236,236); color: navy; border: 1px solid rgb(160,160,160);
-        border-left: 20px solid rgb(0,128,128); padding: 2px 0px; }
+QMenu { background-color: rgb(236,236,236); color: navy; border: 1px solid rgb(160,160,160);
+        background-image: url(:/bande_menu.png); background-repeat: repeat-y; background-position: left;
+        padding: 2px 0px 2px 20px; }
 QMenu::item { padding: 4px 24px 4px 8px; color: navy; }
 QMenu::item:selected { background: rgb(208,192,254); color: red; }
 QMenu::item:disabled { color: gray; }
@@ -554,6 +555,7 @@ void TMenuForm::Nouveau1Click() {
     Active_Menus(false);
     Sauve_Results();
     FormActivate();
+    activateWindow();
     Edit1->setFocus(Qt::OtherFocusReason);
 }
 
