@@ -68,6 +68,9 @@ bool Instance_Partagee::Deja_Active(int maximum) {
             }
             return false;
         }
+        // No record can be kept at all (folder missing or read-only): the
+        // pupil still gets the program, without the one-copy guard.
+        if (verrou->error() != QLockFile::LockFailedError) return false;
     }
     // Every place is taken: knock at the first copy's door and stop, silently
     // even when nobody answers.

@@ -110,6 +110,14 @@ private slots:
         QVERIFY(c.Deja_Active(2));
     }
 
+    void sansDossierDeVerrousLeProgrammeDemarreQuandMeme() {
+        const QString absent = dossier_.filePath(QStringLiteral("absent/encore"));
+        Instance_Partagee a(programme_, absent), b(programme_, absent);
+        QVERIFY(!a.Deja_Active(1));
+        QVERIFY(!b.Deja_Active(1));
+        QVERIFY(!a.Compte_Instance());
+    }
+
     void lAppelAvantLaFenetreEstServiQuandElleExiste() {
         const QString p = QStringLiteral("/usr/local/tavelune/tavelune");
         Instance_Partagee premiere(p, dossier_.path());

@@ -79,6 +79,19 @@ private slots:
         QVERIFY(Fenetres::Programme().Ordre().isEmpty());
     }
 
+    void uneFenetreSimpleSeMontreModaleJusquaCeQuelleSeCache() {
+        QWidget jeu;
+        bool modale = false;
+        QTimer::singleShot(50, &jeu, [&] {
+            modale = QApplication::activeModalWidget() == &jeu;
+            jeu.hide();
+        });
+        Fenetres::Montre_Modale(&jeu, nullptr);
+        QVERIFY(modale);
+        QVERIFY(!jeu.isVisible());
+        Fenetres::Montre_Modale(nullptr, nullptr);  // nothing to show: nothing happens
+    }
+
     void lesServicesDuProgramme() {
         Faux_Services services;
         Demarrage::Branche_Services();

@@ -393,6 +393,18 @@ private slots:
         QCOMPARE(vue.pixelColor(49, 1), f_->Image1.toImage().pixelColor(1, 1));
     }
 
+    void leLienSeMetEnGrasSousLaSouris() {
+        QVERIFY(f_->StaticText1->font().underline());
+        QEvent entree(QEvent::Enter);
+        QApplication::sendEvent(f_->StaticText1, &entree);
+        QVERIFY(f_->StaticText1->font().bold());
+        QEvent sortie(QEvent::Leave);
+        QApplication::sendEvent(f_->StaticText1, &sortie);
+        QVERIFY(!f_->StaticText1->font().bold());
+        QVERIFY(f_->StaticText1->font().underline());
+        QCOMPARE(f_->StaticText1->cursor().shape(), Qt::PointingHandCursor);
+    }
+
     void lesCommandesDuMenu() {
         Identite("DUPONT", "Marie", "4B");
         f_->Scores1->trigger();
