@@ -1,0 +1,10 @@
+// The best-scores table.
+#pragma once
+
+#include <QDialog>
+
+class TScorForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TScorForm(QWidget* parent = nullptr);
+};
