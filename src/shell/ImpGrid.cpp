@@ -99,7 +99,7 @@ bool TImpGrid::Charge_Grille(const QString& chemin, QString* erreur) {
         octets.truncate(fin < 0 ? 0 : fin + 1);
     }
     Grille::Grille_Texte g = Contenu();
-    g.Lit(Windows1252::Vers_Utf8(octets.toStdString()));
+    g.Lit(Windows1252::Texte_Lu(octets.toStdString()));
     setContenu(g);
     return true;
 }

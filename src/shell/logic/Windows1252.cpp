@@ -86,6 +86,37 @@ std::string Vers_Utf8(const std::string& octets) {
     return r;
 }
 
+bool Est_Utf8_Etendu(const std::string& octets) {
+    bool etendu = false;
+    const std::size_t n = octets.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const auto o = static_cast<unsigned char>(octets[i]);
+        if (o < 0x80) {
+            ++i;
+            continue;
+        }
+        int suite = 0;
+        char32_t c = 0, minimum = 0;
+        if ((o & 0xE0) == 0xC0) suite = 1, c = o & 0x1F, minimum = 0x80;
+        else if ((o & 0xF0) == 0xE0) suite = 2, c = o & 0x0F, minimum = 0x800;
+        else if ((o & 0xF8) == 0xF0) suite = 3, c = o & 0x07, minimum = 0x10000;
+        else return false;
+        for (int k = 1; k <= suite; ++k) {
+            if (i + k >= n) return false;
+            const auto s = static_cast<unsigned char>(octets[i + k]);
+            if ((s & 0xC0) != 0x80) return false;
+            c = (c << 6) | (s & 0x3F);
+        }
+        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        etendu = true;
+        i += suite + 1;
+    }
+    return etendu;
+}
+
+std::string Texte_Lu(const std::string& octets) { return Est_Utf8_Etendu(octets) ? octets : Vers_Utf8(octets); }
+
 std::vector<std::string> Decoupe_Lignes(const std::string& contenu) {
     std::vector<std::string> lignes;
     std::size_t debut = 0;
@@ -111,9 +142,7 @@ std::string Joint_Lignes(const std::vector<std::string>& lignes) {
 }
 
 std::vector<std::string> Lit_Texte(const std::string& octets) {
-    auto lignes = Decoupe_Lignes(octets);
-    for (auto& l : lignes) l = Vers_Utf8(l);
-    return lignes;
+    return Decoupe_Lignes(Texte_Lu(octets));
 }
 
 std::string Ecrit_Texte(const std::vector<std::string>& lignes_utf8) {

@@ -17,6 +17,12 @@ std::string Depuis_Utf8(const std::string& utf8);
 // to the control characters of the same number.
 std::string Vers_Utf8(const std::string& octets);
 
+// A file's content to UTF-8: kept as it is when it already is UTF-8 with
+// at least one accented letter (a file edited with a recent editor),
+// otherwise read as Windows-1252.
+std::string Texte_Lu(const std::string& octets);
+bool Est_Utf8_Etendu(const std::string& octets);
+
 // Splits a file's content into lines ended by CR LF, LF or a lone CR; a
 // last line without end counts too, an empty content gives no line.
 std::vector<std::string> Decoupe_Lignes(const std::string& contenu);
@@ -24,7 +30,7 @@ std::vector<std::string> Decoupe_Lignes(const std::string& contenu);
 // Joins lines into file content, each line followed by CR LF.
 std::string Joint_Lignes(const std::vector<std::string>& lignes);
 
-// Both steps of reading or writing a text file of the program.
+// Both steps of reading (through Texte_Lu) or writing a text file of the program.
 std::vector<std::string> Lit_Texte(const std::string& octets);
 std::string Ecrit_Texte(const std::vector<std::string>& lignes_utf8);
 

@@ -40,3 +40,13 @@ TEST(Windows1252, Lignes_En_CRLF_LF_Ou_CR) {
     EXPECT_EQ(Ecrit_Texte({"é"}), "\xE9\r\n");
     EXPECT_EQ(Lit_Texte("\xE9t\xE9\n"), V{"été"});
 }
+
+TEST(Windows1252, Un_Fichier_Deja_En_Utf8_Est_Lu_Tel_Quel) {
+    EXPECT_TRUE(Est_Utf8_Etendu("L\xC3\xA9o"));
+    EXPECT_FALSE(Est_Utf8_Etendu("Leo"));          // plain ASCII: nothing to decide
+    EXPECT_FALSE(Est_Utf8_Etendu("L\xE9o"));       // Windows Latin
+    EXPECT_FALSE(Est_Utf8_Etendu("\xC3"));         // cut sequence
+    EXPECT_FALSE(Est_Utf8_Etendu("\xE2\x82"));
+    EXPECT_EQ(Lit_Texte("L\xC3\xA9o\r\nZo\xC3\xAB\n"), (std::vector<std::string>{"Léo", "Zoë"}));
+    EXPECT_EQ(Lit_Texte("L\xE9o\r\n"), (std::vector<std::string>{"Léo"}));
+}
