@@ -136,6 +136,37 @@ bool Sauve_Liste(const QString& chemin, const QStringList& lignes, bool partage)
     return f.commit();
 }
 
+QStringList Lignes_De(const QListWidget* liste) {
+    QStringList r;
+    if (liste)
+        for (int i = 0; i < liste->count(); ++i) r.append(liste->item(i)->text());
+    return r;
+}
+
+bool Affiche_Liste(QListWidget* liste, const QString& chemin) {
+    if (!liste || !QFileInfo(chemin).isFile()) return false;
+    const auto lignes = Charge_Liste(chemin);
+    if (!lignes) return false;
+    liste->clear();
+    liste->addItems(*lignes);
+    return true;
+}
+
+bool Efface_Liste(QListWidget* liste, const QString& chemin, bool partage) {
+    if (liste) liste->clear();
+    return Sauve_Liste(chemin, {}, partage);
+}
+
+QString Titre_Liste(const QString& debut, const QListWidget* liste) {
+    return debut + QString::number(liste ? liste->count() : 0) + QLatin1Char(')');
+}
+
+QString Rapport_Note() {
+    return QString::fromStdString(Notes::Rapport_Note(Commune::Nom, Commune::Prenom, Commune::Classe, Commune::Serie));
+}
+
+void Montre_Note(QWidget* parent) { Plateforme::Message_Information(parent, Rapport_Note()); }
+
 bool Ajoute_Ligne(const QString& chemin, const QString& ligne, int attente_max_ms) {
     const QByteArray octets = En_1252(ligne) + QByteArrayLiteral("\r\n");
     Verrou_Partage verrou(chemin, attente_max_ms);
@@ -176,9 +207,7 @@ QString Sauve_Results(TScorForm& scores, QStringList& liste_locale, const Emplac
 
 QString Sauve_Results(TScorForm& scores, QListWidget* liste_locale, const Emplacements& chemins,
                       const QString& duree, QWidget* parent) {
-    QStringList lignes;
-    if (liste_locale)
-        for (int i = 0; i < liste_locale->count(); ++i) lignes.append(liste_locale->item(i)->text());
+    QStringList lignes = Lignes_De(liste_locale);
     const QString ligne = Sauve_Results(scores, lignes, chemins, duree, parent);
     if (liste_locale && !ligne.isEmpty()) liste_locale->addItem(ligne);
     return ligne;

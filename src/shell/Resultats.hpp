@@ -35,6 +35,19 @@ QStringList Charge_Liste_Locale(const QString& chemin);
 // one many computers append to: the rewrite waits for their appends.
 bool Sauve_Liste(const QString& chemin, const QStringList& lignes, bool partage = false);
 
+// The two list panels of the main window. Affiche_Liste fills the list box
+// with the file's lines (false, list unchanged, when the file does not
+// exist); Efface_Liste empties the list box and saves the empty list over
+// the file; Titre_Liste gives "Fichier local  (" + count + ")" and the like.
+bool Affiche_Liste(QListWidget* liste, const QString& chemin);
+bool Efface_Liste(QListWidget* liste, const QString& chemin, bool partage);
+QString Titre_Liste(const QString& debut, const QListWidget* liste);
+QStringList Lignes_De(const QListWidget* liste);
+
+// The mark report of the running series, shown as an information message.
+QString Rapport_Note();
+void Montre_Note(QWidget* parent);
+
 // Appends one line to a file many computers append to at once: one write
 // under a lock beside the file, so that no line is lost or mixed with
 // another. When the lock cannot be had within the wait, the line is still

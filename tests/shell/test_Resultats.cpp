@@ -128,6 +128,30 @@ private slots:
         QVERIFY(!Resultats::Sauve_Liste(dossier_.filePath(QStringLiteral("absent/x.loc")), {QStringLiteral("x")}));
     }
 
+    void panneaux_des_listes_et_rapport() {
+        Faux_Services services;
+        QListWidget liste;
+        liste.addItem(QStringLiteral("reste"));
+        QVERIFY(!Resultats::Affiche_Liste(&liste, chemins_.fichier_general));
+        QCOMPARE(liste.count(), 1);
+        Ecrit(chemins_.fichier_general, "un\r\ndeux\n");
+        QVERIFY(Resultats::Affiche_Liste(&liste, chemins_.fichier_general));
+        QCOMPARE(Resultats::Lignes_De(&liste), (QStringList{"un", "deux"}));
+        QCOMPARE(Resultats::Titre_Liste(QStringLiteral("Fichier général  ("), &liste),
+                 QStringLiteral("Fichier général  (2)"));
+        QVERIFY(Resultats::Efface_Liste(&liste, chemins_.fichier_general, true));
+        QCOMPARE(liste.count(), 0);
+        QCOMPARE(Lit(chemins_.fichier_general), QByteArray());
+        QCOMPARE(Resultats::Titre_Liste(QStringLiteral("Fichier local  ("), &liste), QStringLiteral("Fichier local  (0)"));
+
+        Serie_Dupont();
+        Resultats::Montre_Note(nullptr);
+        QCOMPARE(services.messages.size(), 1);
+        QCOMPARE(services.messages[0].style, Plateforme::Style::Information);
+        QVERIFY(services.messages[0].texte.startsWith(QStringLiteral("DUPONT Ma. 4B\r\n")));
+        QVERIFY(services.messages[0].texte.endsWith(QStringLiteral("N = 14.3 / 20")));
+    }
+
     void fin_de_serie_sans_exercice_ne_sauve_que_la_table() {
         Faux_Services services;
         TScorForm scores;
@@ -256,6 +280,10 @@ private slots:
         QCOMPARE(demandes, 1);
         const QByteArray contenu = Lit(pdf);
         QVERIFY(contenu.startsWith("%PDF"));
+        if (const QString captures = qEnvironmentVariable("TAVELUNE_CAPTURES"); !captures.isEmpty()) {
+            QFile::remove(captures + QStringLiteral("/notes.pdf"));
+            QFile::copy(pdf, captures + QStringLiteral("/notes.pdf"));
+        }
         QVERIFY(contenu.count("/Type /Page\n") + contenu.count("/Type /Page\r") + contenu.count("/Type /Page ") >= 2 ||
                 contenu.count("/Page") >= 3);
         QVERIFY(services.messages.isEmpty());

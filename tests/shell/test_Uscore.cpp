@@ -163,7 +163,8 @@ private slots:
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         const QImage image = f.grab().toImage();
-        image.save(QStringLiteral("/tmp/results-scores.png"));
+        if (const QString captures = qEnvironmentVariable("TAVELUNE_CAPTURES"); !captures.isEmpty())
+            image.save(captures + QStringLiteral("/scores.png"));
         const QPoint coin = f.ImpGrid1->mapTo(&f, f.ImpGrid1->viewport()->geometry().topLeft());
         // Second row of entries, near its right edge: the even-row background.
         const QColor fond = image.pixelColor(coin + QPoint(200, 2 * 21 + 15));
