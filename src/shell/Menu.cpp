@@ -17,6 +17,8 @@
 #include "platform/Services.hpp"
 #include "shell/Fenetres.hpp"
 #include "shell/KbdLock.hpp"
+#include "shell/Resultats.hpp"
+#include "shell/Uscore.hpp"
 
 const QString TMenuForm::Adresse_Catalogue = QStringLiteral("https://fr.wikipedia.org/wiki/Manuel_scolaire");
 const QString TMenuForm::Titre_Programme = QStringLiteral("Tavelune, exercices et jeux de calcul");
@@ -331,6 +333,7 @@ void TMenuForm::Active_Menus(bool actifs) {
 }
 
 void TMenuForm::FormCreate() {
+    Resultats::Ecrit_Date_Compilation();
     Randomize();
     if (QScreen* ecran = QGuiApplication::primaryScreen()) Commune::Couleurs_Riches = ecran->depth() > 8;
     Image1 = Dessine_Tuile(true);
@@ -403,12 +406,11 @@ void TMenuForm::FormActivate() {
     if (!isMaximized()) showMaximized();
     Calcule_Chemins();
     setWindowTitle(QString::fromStdString(Commune::Version) + QLatin1Char(' ') + Titre_Programme);
-    // The local notes list keeps the latest lines only.
-    if (!Fichier_Local.isEmpty() && QFileInfo(Fichier_Local).isFile()) {
-        Charge_Liste(ListBox1, Fichier_Local);
-        if (ListBox1->count() > 60)
-            for (int i = 0; i < 31; ++i) delete ListBox1->takeItem(0);
-    }
+    // The best scores and the local notes list (which keeps its latest lines only).
+    if (auto* scores = Scores(); scores && QFileInfo(Chemins_Series.fichier_scores).isFile())
+        scores->ImpGrid1->Charge_Grille(Chemins_Series.fichier_scores);
+    ListBox1->clear();
+    ListBox1->addItems(Resultats::Charge_Liste_Locale(Fichier_Local));
     horloge_.Demarre(Plateforme::Maintenant().time().msecsSinceStartOfDay());
     Panel2->setText(QString::fromStdString(Identite::Texte_Duree(0)));
     Timer1->start();
@@ -420,8 +422,13 @@ void TMenuForm::FormActivate() {
 }
 
 void TMenuForm::Calcule_Chemins() {
-    // The results files are placed by the results layer; until it sets them,
-    // both stay empty and the lists report them missing.
+    Chemins_Series = Chemins::Calcule();
+    Fichier_Local = Chemins_Series.fichier_local;
+    Fichier_General = Chemins_Series.fichier_general;
+}
+
+TScorForm* TMenuForm::Scores() const {
+    return qobject_cast<TScorForm*>(Fenetres::Programme().Trouve(QStringLiteral("TScorForm")));
 }
 
 void TMenuForm::Edit3Change() {
@@ -472,7 +479,7 @@ bool TMenuForm::FormKeyDown(QKeyEvent* e) {
         return true;
     }
     if (mods == Qt::ControlModifier && e->key() == Qt::Key_F3) {
-        Plateforme::Message_Information(this, Rapport_Note());
+        Resultats::Montre_Note(this);
         return true;
     }
     if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && e->key() == Qt::Key_F3) {
@@ -585,24 +592,10 @@ void TMenuForm::Titre_Liste(TWinPanel* panneau, QListWidget* liste, const QStrin
     panneau->setTitre(titre + QString::number(liste->count()) + QLatin1Char(')'));
 }
 
-bool TMenuForm::Charge_Liste(QListWidget* liste, const QString& fichier) {
-    QFile f(fichier);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    liste->clear();
-    // The files are single-byte Windows text.
-    const QByteArray contenu = f.readAll();
-    for (QByteArray ligne : contenu.split('\n')) {
-        if (ligne.endsWith('\r')) ligne.chop(1);
-        liste->addItem(QString::fromLatin1(ligne));
-    }
-    if (contenu.endsWith('\n')) delete liste->takeItem(liste->count() - 1);
-    return true;
-}
-
 void TMenuForm::Montre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre,
                              const QString& erreur) {
     showMaximized();
-    if (fichier.isEmpty() || !QFileInfo(fichier).isFile() || !Charge_Liste(liste, fichier)) {
+    if (fichier.isEmpty() || !Resultats::Affiche_Liste(liste, fichier)) {
         Plateforme::Message_Erreur(this, erreur);
         return;
     }
@@ -613,11 +606,9 @@ void TMenuForm::Montre_Liste(TWinPanel* panneau, QListWidget* liste, const QStri
 }
 
 void TMenuForm::Vide_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre) {
-    liste->clear();
+    // The general file is shared with other computers' appends.
+    Resultats::Efface_Liste(liste, fichier, liste == ListBox2);  // a failure is ignored
     Titre_Liste(panneau, liste, titre);
-    if (fichier.isEmpty()) return;
-    QFile f(fichier);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);  // a failure is ignored
 }
 
 void TMenuForm::BitBtn3Click() { Vide_Liste(WinPanel1, ListBox1, Fichier_Local, QStringLiteral("Fichier local  (")); }
@@ -631,23 +622,17 @@ void TMenuForm::BitBtn6Click() {
     if (ListBox2->count() > 0) Imprime_Liste(ListBox2);
 }
 
-void TMenuForm::Imprime_Liste(QListWidget*) {
-    // Printing the notes lists belongs to the results layer, which fills this in.
-}
+void TMenuForm::Imprime_Liste(QListWidget* liste) { Resultats::Imprime_Liste(Resultats::Lignes_De(liste), this); }
 
 void TMenuForm::Sauve_Results() {
-    // End of a series: the results layer updates and saves the score table
-    // and appends the series' results line to the notes files here.
+    Timer1->stop();
+    TScorForm* scores = Scores();
+    if (!scores) return;
+    Resultats::Sauve_Results(*scores, ListBox1, Chemins_Series,
+                             QString::fromStdString(Identite::Texte_Duree(horloge_.Duree())), this);
 }
 
-QString TMenuForm::Rapport_Note() const {
-    // The full report (mark out of 20 by level) comes with the results layer.
-    return QString::fromStdString(Commune::Nom + " " + Commune::Prenom + " " + Commune::Classe) +
-           QStringLiteral("\r\n\r\nExercices : %1, justes : %2, score : %3")
-               .arg(Commune::Serie.NbExercices)
-               .arg(Commune::Serie.NbJustes)
-               .arg(Commune::Serie.Score);
-}
+QString TMenuForm::Rapport_Note() const { return Resultats::Rapport_Note(); }
 
 bool TMenuForm::FormCloseQuery() {
     if ((Commune::Nom + Commune::Prenom + Commune::Classe).empty()) return true;

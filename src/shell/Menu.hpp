@@ -16,7 +16,10 @@
 
 #include "framework/WinPanel.hpp"
 #include "platform/Veille.hpp"
+#include "shell/Chemins.hpp"
 #include "shell/logic/Identite.hpp"
+
+class TScorForm;
 
 class TMenuForm : public QMainWindow {
     Q_OBJECT
@@ -64,6 +67,7 @@ public:
     QStringList Chemins() const;  // every item of the tree, in order
 
     // Files of the series (computed at the start of each series).
+    Emplacements Chemins_Series;  // where this series' files live
     QString Fichier_Local;    // the local notes file
     QString Fichier_General;  // the general results file
 
@@ -94,6 +98,8 @@ public:
     void Sauve_Results();
     // The mark report shown by Ctrl+F3.
     QString Rapport_Note() const;
+    // The score table window created at start-up (none when tested alone).
+    TScorForm* Scores() const;
     // Works out Fichier_Local and Fichier_General.
     void Calcule_Chemins();
 
@@ -118,7 +124,6 @@ private:
     void Montre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre,
                       const QString& erreur);
     void Titre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& titre);
-    bool Charge_Liste(QListWidget* liste, const QString& fichier);
     void Vide_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre);
     void Imprime_Liste(QListWidget* liste);
 

@@ -1,6 +1,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -43,6 +44,11 @@ class test_Menu : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        // The series' files go to a data folder of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
     void init() {
         services_ = std::make_unique<Faux_Services>();
         clavier_ = std::make_unique<Faux_Clavier>();
@@ -348,11 +354,16 @@ private slots:
     }
 
     void laListeLocaleGardeLesDernieresLignes() {
-        f_->Fichier_Local = Ecrit(QStringLiteral("TAVELUNE.LOC"), 61);
+        // A new series reads the local file where the series' paths put it.
+        const QString local = f_->Fichier_Local;
+        QVERIFY(!local.isEmpty());
+        QFile::remove(local);
+        QVERIFY(QFile::copy(Ecrit(QStringLiteral("TAVELUNE.LOC"), 61), local));
         f_->FormActivate();
         QCOMPARE(f_->ListBox1->count(), 30);
         QCOMPARE(f_->ListBox1->item(0)->text(), QStringLiteral("ligne 32"));
-        f_->Fichier_Local = Ecrit(QStringLiteral("TAVELUNE.LOC"), 60);
+        QFile::remove(local);
+        QVERIFY(QFile::copy(Ecrit(QStringLiteral("TAVELUNE.LOC"), 60), local));
         f_->FormActivate();
         QCOMPARE(f_->ListBox1->count(), 60);
     }
