@@ -10,6 +10,12 @@
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
 #include "topics/integer/Uzaddi.hpp"
+#include "topics/integer/Uzdiv.hpp"
+#include "topics/integer/Uzmelang.hpp"
+#include "topics/integer/Uzmult.hpp"
+#include "topics/integer/Uzparent.hpp"
+#include "topics/integer/Uzpuiss.hpp"
+#include "topics/integer/Uzsous.hpp"
 
 namespace Fenetres {
 
@@ -24,9 +30,9 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TDecompf",    nullptr,          "Entiers &Naturels > Décomposition"},
     {"TPremF",      nullptr,          "Entiers &Naturels > Nombres premiers"},
     {"TZAddiF",     Cree<TZAddiF>,    "Entiers &Relatifs > Addition"},
-    {"TZSousF",     nullptr,          "Entiers &Relatifs > Soustraction"},
-    {"TZMultF",     nullptr,          "Entiers &Relatifs > Multiplication"},
-    {"TZDivF",      nullptr,          "Entiers &Relatifs > Division"},
+    {"TZSousF",     Cree<TZSousF>,    "Entiers &Relatifs > Soustraction"},
+    {"TZMultF",     Cree<TZMultF>,    "Entiers &Relatifs > Multiplication"},
+    {"TZDivF",      Cree<TZDivF>,     "Entiers &Relatifs > Division"},
     {"TQSimplF",    nullptr,          "Ra&tionnels > Simplification"},
     {"TQReducF",    nullptr,          "Ra&tionnels > Réduction au même dénominateur"},
     {"TQAddiF",     nullptr,          "Ra&tionnels > Addition"},
@@ -43,8 +49,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TEquat2dF",   nullptr,          "Ré&els > Equations 2 ème degré"},
     {"TDeriForm",   nullptr,          "Ré&els > Dérivées"},
     {"TNPuissF",    nullptr,          "Entiers &Naturels > Puissances"},
-    {"TZMelangF",   nullptr,          "Entiers &Relatifs > Mélange"},
-    {"TZparentF",   nullptr,          "Entiers &Relatifs > Parenthèses"},
+    {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
+    {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},
     {"TInequatF",   nullptr,          "Ré&els > Inéquations"},
     {"TNAddiF",     nullptr,          "Entiers &Naturels > Opérations > Addition"},
     {"TNSousF",     nullptr,          "Entiers &Naturels > Opérations > Soustraction"},
@@ -61,7 +67,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TDEncForm",   nullptr,          "Décimaux > Encadrement"},
     {"TDArrForm",   nullptr,          "Décimaux > Arrondissement"},
     {"TAboutForm",  Cree<TAboutForm>, "A propos"},
-    {"TZpuissF",    nullptr,          "Entiers &Relatifs > Puissances"},
+    {"TZpuissF",    Cree<TZpuissF>,   "Entiers &Relatifs > Puissances"},
     {"TQPuissF",    nullptr,          "Ra&tionnels > Puissances"},
     {"TQMelangF",   nullptr,          "Ra&tionnels > Mélange"},
     {"TCompteF",    nullptr,          "Entiers &Naturels > Le compte est toujours bon"},
