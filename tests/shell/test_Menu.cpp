@@ -61,6 +61,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f_));
         f_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f_));
+        // Every test starts without notes files.
+        QFile::remove(f_->Fichier_Local);
+        QFile::remove(f_->Fichier_General);
     }
     void cleanup() {
         delete f_;
@@ -233,7 +236,7 @@ private slots:
         // 49 topic and game windows; the score table and the about box are commands.
         QCOMPARE(feuilles, 49);
         QVERIFY(f_->Action("Entiers &Relatifs > Addition")->isEnabled());
-        QVERIFY(!f_->Action("Entiers &Relatifs > Soustraction")->isEnabled());
+        QVERIFY(!f_->Action("Ré&els > Dérivées")->isEnabled());
         // Every window of the table has its place in the menus.
         for (const auto& p : Fenetres::Table())
             if (*p.menu) QVERIFY2(f_->Action(QString::fromUtf8(p.menu)), p.classe);
