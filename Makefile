@@ -2,7 +2,7 @@
 # builds with sanitizers and runs every test. Both install what is missing.
 
 PACKAGES := g++ cmake make ccache qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-            libgtest-dev libgl1-mesa-dev fonts-dejavu-core fonts-noto-core xvfb xauth
+            libgtest-dev libgl1-mesa-dev libx11-dev fonts-dejavu-core fonts-noto-core xvfb xauth
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 export CCACHE_DIR     ?= $(HOME)/.cache/ccache

@@ -1,5 +1,6 @@
 #include "framework/FenetreExercice.hpp"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,6 +63,17 @@ QFont TExerciceForm::Police_Question() {
     f.setPixelSize(24);
     f.setBold(true);
     return f;
+}
+
+QLabel* TExerciceForm::Etiquette_Question(const QString& texte) {
+    auto* l = new QLabel(texte);
+    l->setFont(Police_Question());
+    return l;
+}
+
+void TExerciceForm::Change_Consigne(const QString& texte) {
+    Label1->setText(texte);
+    Label1->adjustSize();
 }
 
 TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
@@ -212,7 +224,8 @@ void TExerciceForm::Place_Question(const std::vector<QWidget*>& elements, int y)
 void TExerciceForm::FormCreate() {
     if (!Commune::Couleurs_Riches) return;
     Colore(this, description_.fond_riche);
-    Colore(L_Dessin, QColor(255, 190, 202), Fuchsia);
+    if (description_.dessin_riche.isValid()) Colore(L_Dessin, description_.dessin_riche, Fuchsia);
+    if (description_.panneau_riche.isValid()) Colore(Panel1, description_.panneau_riche, Qt::white);
     for (QLabel* p : {P_nom, P_justes, P_score, P_niveau}) Colore(p, Qt_Couleur(Commune::Couleur_Panneaux), Qt::white);
 }
 
@@ -265,8 +278,15 @@ void TExerciceForm::Edit1Change() { BBConf->setEnabled(cycle_.Question_Ouverte()
 void TExerciceForm::Edit1MouseDown() { Plateforme::Message_Erreur(this, QStringLiteral("Utilisez le bouton gauche !")); }
 
 void TExerciceForm::Montre_Correction(const Exercice::Verdict& v) {
-    LRep1->setText(QStringLiteral("La bonne réponse est :"));
+    LRep1->setText(QString::fromStdString(v.entete));
     LRep2->setText(QString::fromStdString(v.correction));
+    // A long worked line is written smaller rather than cut.
+    QFont f = WinPanel1->font();
+    f.setPixelSize(21);
+    f.setBold(true);
+    while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(LRep2->text()) > LRep2->width() - 4)
+        f.setPixelSize(f.pixelSize() - 1);
+    LRep2->setFont(f);
 }
 
 void TExerciceForm::BBConfClick() {

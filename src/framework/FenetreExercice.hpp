@@ -29,6 +29,10 @@ public:
         QColor fond{240, 239, 241};   // design background
         QColor fond_riche{243, 242, 244};
         QString consigne;             // text of Label1
+        // Colours given with the richer palette; an invalid colour keeps the
+        // design colour.
+        QColor dessin_riche{255, 190, 202};  // background of L_Dessin
+        QColor panneau_riche;                // background of Panel1
     };
 
     TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
@@ -73,6 +77,8 @@ public:
 
     // Fonts of the question line.
     static QFont Police_Question();
+    // A label of the question line, in its font.
+    static QLabel* Etiquette_Question(const QString& texte = {});
 
 protected:
     // The topic's logic, as its own type.
@@ -89,6 +95,8 @@ protected:
     virtual bool Reponse_Complete() const;
     // Shows the correction of a wrong answer (by default in LRep1 and LRep2).
     virtual void Montre_Correction(const Exercice::Verdict& v);
+    // Changes the text of Label1 (a topic may word it after the level).
+    void Change_Consigne(const QString& texte);
     // Lays out the question line inside Panel1, centred, from the given controls.
     void Place_Question(const std::vector<QWidget*>& elements, int y = 52);
 

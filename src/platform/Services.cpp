@@ -118,6 +118,7 @@ bool Message_Confirmation(QWidget* parent, const QString& texte) {
 
 void Bip() { Actuels().bipeur->Bip(); }
 void Ouvre_Aide(QWidget* parent, int sujet) { Actuels().aide->Ouvre(parent, sujet); }
+void Ferme_Aide() { Actuels().aide->Ferme(); }
 void Montre_Scores(QWidget* parent) {
     if (Actuels().montre_scores) Actuels().montre_scores(parent);
 }

@@ -36,6 +36,8 @@ public:
     virtual ~Aide() = default;
     // Opens the help at a topic number; 0 opens its start page.
     virtual void Ouvre(QWidget* parent, int sujet) = 0;
+    // Closes whatever the help has open (at the end of the program).
+    virtual void Ferme() {}
 };
 
 class Horloge {
@@ -72,6 +74,7 @@ bool Message_Confirmation(QWidget* parent, const QString& texte);  // Oui / Non
 Bouton Message(QWidget* parent, Style style, const QString& texte, const QList<Bouton>& boutons);
 void Bip();
 void Ouvre_Aide(QWidget* parent, int sujet);
+void Ferme_Aide();
 void Montre_Scores(QWidget* parent);
 QDateTime Maintenant();
 uint32_t Ticks();

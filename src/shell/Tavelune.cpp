@@ -1,26 +1,29 @@
-// The program: starts the application and opens its windows.
+// The program: one copy per program file, a splash while every window is
+// built, then the main window's event loop.
 #include <QApplication>
 #include <QIcon>
-#include <QScreen>
 
-#include "framework/logic/Commune.hpp"
+#include "shell/CheckPrevious.hpp"
+#include "shell/Demarrage.hpp"
+#include "shell/Icone.hpp"
 #include "platform/Services.hpp"
-#include "topics/integer/Uzaddi.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelune"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/tavelune.svg")));
+    app.setWindowIcon(Icone_Programme());
 
+    // A copy of this program file already runs: it comes to the front and
+    // this one ends without a word.
+    Instance_Partagee instance(QCoreApplication::applicationFilePath());
+    if (instance.Deja_Active(1)) return 0;
+
+    // Standard buttons and dialogs in French.
     Plateforme::Installe_Francais();
 
-    if (QScreen* ecran = app.primaryScreen()) Commune::Couleurs_Riches = ecran->depth() > 8;
-
-    // Until the main window exists, the addition window opens for a test pupil.
-    Commune::Nom = "ESSAI";
-    Commune::Prenom = "Élève";
-    Commune::Classe = "5A";
-    TZAddiF fenetre;
-    fenetre.exec();
-    return 0;
+    Demarrage::Branche_Services();
+    Demarrage::Cree_Fenetres(instance);
+    const int fin = app.exec();
+    Demarrage::Termine();
+    return fin;
 }

@@ -42,6 +42,7 @@ Cycle::Cycle(Sujet& sujet, Memoire_Enonces memoire) : sujet_(sujet), memoire_(st
 void Cycle::Pose(int niveau) {
     niveau_ = niveau;
     Randomize();
+    sujet_.Prepare(niveau_);
     if (!sujet_.Evite_Repetitions()) {
         sujet_.Genere(niveau_);
         ouverte_ = true;

@@ -43,12 +43,16 @@ private:
 struct Verdict {
     bool juste = false;
     std::string correction;  // the expected answer as the correction shows it
+    std::string entete = "La bonne réponse est :";  // the line above the correction
 };
 
 // What a topic supplies to the cycle.
 class Sujet {
 public:
     virtual ~Sujet() = default;
+    // Draws what holds for the whole question, once, before the operands are
+    // drawn (and drawn again for the anti-repeat rule); nothing by default.
+    virtual void Prepare(int niveau) {}
     // Draws the operands of one question at the given level (drawing again
     // internally until each operand meets its condition).
     virtual void Genere(int niveau) = 0;

@@ -9,21 +9,15 @@ TExerciceForm::Description Description_ZAddi() {
     d.consigne = QStringLiteral("Calculer");
     return d;
 }
-
-QLabel* Etiquette(const QString& texte = {}) {
-    auto* l = new QLabel(texte);
-    l->setFont(TExerciceForm::Police_Question());
-    return l;
-}
 }  // namespace
 
 TZAddiF::TZAddiF(QWidget* parent) : TExerciceForm(Description_ZAddi(), std::make_unique<Zaddi::Sujet>(), Exercice::Memoire_Enonces(), parent) {
-    L_A = Etiquette();
-    L_S1 = Etiquette(QStringLiteral("+"));
-    L_B = Etiquette();
-    L_S2 = Etiquette(QStringLiteral("+"));
-    L_C = Etiquette();
-    Label2 = Etiquette(QStringLiteral("="));
+    L_A = Etiquette_Question();
+    L_S1 = Etiquette_Question(QStringLiteral("+"));
+    L_B = Etiquette_Question();
+    L_S2 = Etiquette_Question(QStringLiteral("+"));
+    L_C = Etiquette_Question();
+    Label2 = Etiquette_Question(QStringLiteral("="));
     Edit1->setMaxLength(5);
     Place_Question({L_A, L_S1, L_B, L_S2, L_C, Label2, Edit1});
 }

@@ -5,6 +5,7 @@
 #include "framework/logic/Commune.hpp"
 #include "framework/logic/Exercice.hpp"
 #include "framework/logic/Hasard.hpp"
+#include "support/Hasard_Test.hpp"
 
 namespace {
 
@@ -26,18 +27,10 @@ public:
 };
 
 struct Avec_Script : ::testing::Test {
-    Hasard::Source_Scriptee* script = nullptr;
-    std::unique_ptr<Hasard::Source> ancienne;
-    void SetUp() override {
-        auto s = std::make_unique<Hasard::Source_Scriptee>();
-        script = s.get();
-        ancienne = Hasard::Installe(std::move(s));
-        Commune::Serie.Remet_A_Zero();
-    }
-    void TearDown() override {
-        Hasard::Installe(std::move(ancienne));
-        Commune::Serie.Remet_A_Zero();
-    }
+    Hasard_Test hasard;
+    Hasard::Source_Scriptee* script = hasard.script;
+    void SetUp() override { Commune::Serie.Remet_A_Zero(); }
+    void TearDown() override { Commune::Serie.Remet_A_Zero(); }
 };
 
 }  // namespace

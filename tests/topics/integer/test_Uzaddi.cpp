@@ -216,6 +216,20 @@ private slots:
         QCOMPARE(f->Cycle().Memoire().Cles()[2], std::string("-11 16 0"));
     }
 
+    void couleurs_riches_a_la_creation() {
+        Faux_Services services;
+        Hasard_Test hasard;
+        Commune::Couleurs_Riches = true;
+        TZAddiF riche;
+        Commune::Couleurs_Riches = false;
+        TZAddiF sobre;
+        QCOMPARE(riche.palette().color(QPalette::Window), QColor(243, 242, 244));
+        QCOMPARE(riche.P_score->palette().color(QPalette::Window), QColor(34, 87, 174));
+        QCOMPARE(riche.L_Dessin->palette().color(QPalette::Window), QColor(255, 190, 202));
+        QCOMPARE(sobre.palette().color(QPalette::Window), QColor(240, 239, 241));
+        QVERIFY(sobre.P_score->palette().color(QPalette::Window) != QColor(34, 87, 174));
+    }
+
     void touches_au_hasard_sans_plantage() {
         Faux_Services services;
         Hasard_Test hasard;

@@ -4,21 +4,16 @@
 
 #include "framework/logic/Commune.hpp"
 #include "framework/logic/Hasard.hpp"
+#include "topics/integer/logic/Relatifs.hpp"
 
 namespace Zaddi {
 
 namespace {
-int32_t Tire_Niveau1() {
-    int32_t x;
-    do x = Random(18) - 7; while (x == 0);
-    return x;
-}
+int32_t Tire_Niveau1() { return Relatifs::Tire(18, 7, Relatifs::Non_Nul); }
 
 // Random(100) - 50 drawn again while |x| <= plancher.
 int32_t Tire_Loin_De_Zero(int32_t plancher) {
-    int32_t x;
-    do x = Random(100) - 50; while (std::abs(x) <= plancher);
-    return x;
+    return Relatifs::Tire(100, 50, [plancher](int32_t x) { return std::abs(x) > plancher; });
 }
 }  // namespace
 
@@ -51,10 +46,7 @@ std::string Sujet::Operande(int32_t x) { return "(" + Commune::Signe_Plus(std::t
 
 std::string Sujet::Attendu() const { return std::to_string(a_ + b_ + c_); }
 
-std::string Sujet::Correction() const {
-    if (niveau_ == 1) return "(" + Commune::Groupe_Chiffres(Commune::Signe_Plus(Attendu())) + ")";
-    return Commune::Groupe_Chiffres(Attendu());
-}
+std::string Sujet::Correction() const { return Relatifs::Correction_Resultat(a_ + b_ + c_, niveau_); }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
     const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());

@@ -6,23 +6,17 @@
 #include <set>
 
 #include "framework/logic/Hasard.hpp"
+#include "support/Hasard_Test.hpp"
 
 namespace {
+// Draws from a generator seeded with the test's parameter.
 struct Graine : ::testing::TestWithParam<uint64_t> {
-    std::unique_ptr<Hasard::Source> ancienne;
-    void SetUp() override { ancienne = Hasard::Installe(std::make_unique<Hasard::Source_Scriptee>(std::deque<int32_t>{}, GetParam())); }
-    void TearDown() override { Hasard::Installe(std::move(ancienne)); }
+    Hasard_Test hasard{{}, GetParam()};
 };
 
 struct Script : ::testing::Test {
-    Hasard::Source_Scriptee* script = nullptr;
-    std::unique_ptr<Hasard::Source> ancienne;
-    void SetUp() override {
-        auto s = std::make_unique<Hasard::Source_Scriptee>();
-        script = s.get();
-        ancienne = Hasard::Installe(std::move(s));
-    }
-    void TearDown() override { Hasard::Installe(std::move(ancienne)); }
+    Hasard_Test hasard;
+    Hasard::Source_Scriptee* script = hasard.script;
 };
 }  // namespace
 
@@ -126,7 +120,7 @@ TEST_F(Script, Correction_Selon_Le_Niveau) {
     script->Ajoute({0, 0, 1});  // level 3: -50 - 50 - 49
     s.Genere(3);
     EXPECT_EQ(s.Attendu(), "-149");
-    EXPECT_EQ(s.Correction(), "- 149");  // the sign counts as a character when grouping
+    EXPECT_EQ(s.Correction(), "-149");  // the sign stays against the digits
     script->Ajoute({0, 1});  // level 1: -7 + -6
     s.Genere(1);
     EXPECT_EQ(s.Correction(), "(-13)");

@@ -1,0 +1,67 @@
+#include "shell/Chemins.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include "framework/logic/Commune.hpp"
+#include "platform/Services.hpp"
+
+namespace Chemins {
+
+const QString Nom_Fichier_General = QStringLiteral("TAVELUNE.LOG");
+const QString Nom_Fichier_Local = QStringLiteral("TAVELUNE.LOC");
+const QString Nom_Date_Compilation = QStringLiteral("_DatCompil.txt");
+
+namespace {
+QString Avec_Barre(QString dossier) {
+    if (!dossier.endsWith(QLatin1Char('/'))) dossier += QLatin1Char('/');
+    return dossier;
+}
+}  // namespace
+
+QString Dossier_Donnees() {
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString dossier = base + QStringLiteral("/tavelune");
+    QDir().mkpath(dossier);
+    return dossier;
+}
+
+QString Dossier_Local(const QString& dossier_donnees) {
+    const QString local = Avec_Barre(dossier_donnees);
+    if (QFileInfo(local + QStringLiteral("TEMP")).isDir()) return local + QStringLiteral("TEMP/");
+    return local;
+}
+
+bool Inscriptible(const QString& chemin) {
+    const QFileInfo info(chemin);
+    if (info.exists()) return info.isFile() && info.isWritable();
+    QTemporaryFile essai(info.absolutePath() + QStringLiteral("/.tavelune-essai-XXXXXX"));
+    return essai.open();
+}
+
+Emplacements Calcule(const QString& dossier_programme, const QString& dossier_donnees, bool sur_cdrom) {
+    Emplacements e;
+    e.dossier_programme = Avec_Barre(dossier_programme);
+    e.dossier_local = Dossier_Local(dossier_donnees);
+    e.sur_cdrom = sur_cdrom;
+    const QString nom_scores = QString::fromStdString(Commune::Nom_Fichier_Scores);
+    const QString scores = e.dossier_programme + nom_scores;
+    const QString general = e.dossier_programme + Nom_Fichier_General;
+    e.programme_inscriptible = !sur_cdrom && Inscriptible(scores) && Inscriptible(general);
+    const QString dossier_commun = e.programme_inscriptible ? e.dossier_programme : e.dossier_local;
+    e.fichier_scores = dossier_commun + nom_scores;
+    e.fichier_general = dossier_commun + Nom_Fichier_General;
+    e.fichier_local = e.dossier_local + Nom_Fichier_Local;
+    Commune::Fichier_Scores = e.fichier_scores.toStdString();
+    return e;
+}
+
+Emplacements Calcule() {
+    return Calcule(QCoreApplication::applicationDirPath(), Dossier_Donnees(), Plateforme::Sur_CDROM());
+}
+
+}  // namespace Chemins

@@ -1,0 +1,45 @@
+#include "shell/Demarrage.hpp"
+
+#include <QApplication>
+
+#include "platform/Services.hpp"
+#include "platform/Systeme_X11.hpp"
+#include "platform/Visionneuse_Aide.hpp"
+#include "shell/CheckPrevious.hpp"
+#include "shell/Fenetres.hpp"
+#include "shell/Menu.hpp"
+#include "shell/Splash.hpp"
+
+namespace Demarrage {
+
+void Branche_Services() {
+    auto& s = Plateforme::Actuels();
+    s.aide = std::make_unique<Aide_Fenetre>();
+    s.montre_scores = [](QWidget* parent) {
+        Fenetres::Montre_Modale(Fenetres::Programme().Trouve(QStringLiteral("TScorForm")), parent);
+    };
+}
+
+TMenuForm* Cree_Fenetres(Instance_Partagee& instance) {
+    auto* splash = new TSplForm;
+    splash->Montre();
+    Fenetres::Programme().Cree_Toutes([splash](int, QWidget*) {
+        if (splash->isVisible()) splash->repaint();
+    });
+    auto* menu = qobject_cast<TMenuForm*>(Fenetres::Programme().Trouve(QStringLiteral("TMenuForm")));
+    instance.Fenetre(menu);
+    splash->hide();
+    delete splash;
+    if (menu) menu->showMaximized();
+    return menu;
+}
+
+void Termine() {
+    Fenetres::Programme().Detruit_Toutes();
+    auto& s = Plateforme::Actuels();
+    s.aide = Plateforme::Aide_Provisoire();
+    s.montre_scores = nullptr;
+    Systeme_X11::Ferme();
+}
+
+}  // namespace Demarrage

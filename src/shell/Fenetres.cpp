@@ -1,0 +1,170 @@
+#include "shell/Fenetres.hpp"
+
+#include <QDialog>
+#include <QEvent>
+#include <QEventLoop>
+#include <QPointer>
+#include <array>
+
+#include "shell/Apropos.hpp"
+#include "shell/Menu.hpp"
+#include "shell/Uscore.hpp"
+#include "topics/integer/Uzaddi.hpp"
+#include "topics/integer/Uzdiv.hpp"
+#include "topics/integer/Uzmelang.hpp"
+#include "topics/integer/Uzmult.hpp"
+#include "topics/integer/Uzparent.hpp"
+#include "topics/integer/Uzpuiss.hpp"
+#include "topics/integer/Uzsous.hpp"
+
+namespace Fenetres {
+
+namespace {
+
+// clang-format off
+const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
+    {"TMenuForm",   Cree<TMenuForm>,  ""},
+    {"TScorForm",   Cree<TScorForm>,  "&Scores"},
+    {"TNMultipF",   nullptr,          "Entiers &Naturels > Multiples"},
+    {"TNDivisF",    nullptr,          "Entiers &Naturels > Diviseurs"},
+    {"TDecompf",    nullptr,          "Entiers &Naturels > Décomposition"},
+    {"TPremF",      nullptr,          "Entiers &Naturels > Nombres premiers"},
+    {"TZAddiF",     Cree<TZAddiF>,    "Entiers &Relatifs > Addition"},
+    {"TZSousF",     Cree<TZSousF>,    "Entiers &Relatifs > Soustraction"},
+    {"TZMultF",     Cree<TZMultF>,    "Entiers &Relatifs > Multiplication"},
+    {"TZDivF",      Cree<TZDivF>,     "Entiers &Relatifs > Division"},
+    {"TQSimplF",    nullptr,          "Ra&tionnels > Simplification"},
+    {"TQReducF",    nullptr,          "Ra&tionnels > Réduction au même dénominateur"},
+    {"TQAddiF",     nullptr,          "Ra&tionnels > Addition"},
+    {"TQSousF",     nullptr,          "Ra&tionnels > Soustraction"},
+    {"TQMultF",     nullptr,          "Ra&tionnels > Multiplication"},
+    {"TQDivF",      nullptr,          "Ra&tionnels > Division"},
+    {"TNRangeF",    nullptr,          "Entiers &Naturels > Le range-nombres"},
+    {"TCMForm",     nullptr,          "Entiers &Naturels > Calcul Mental"},
+    {"TMaxRF",      nullptr,          "Entiers &Relatifs > Max Relatif"},
+    {"TEc_sciF",    nullptr,          "Ré&els > Ecriture scientifique"},
+    {"TRaciF",      nullptr,          "Ré&els > Racines carrées"},
+    {"Tequat1DF",   nullptr,          "Ré&els > Equations 1er degré > Exercices"},
+    {"TSystForm",   nullptr,          "Ré&els > Systèmes"},
+    {"TEquat2dF",   nullptr,          "Ré&els > Equations 2 ème degré"},
+    {"TDeriForm",   nullptr,          "Ré&els > Dérivées"},
+    {"TNPuissF",    nullptr,          "Entiers &Naturels > Puissances"},
+    {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
+    {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},
+    {"TInequatF",   nullptr,          "Ré&els > Inéquations"},
+    {"TNAddiF",     nullptr,          "Entiers &Naturels > Opérations > Addition"},
+    {"TNSousF",     nullptr,          "Entiers &Naturels > Opérations > Soustraction"},
+    {"TNMultF",     nullptr,          "Entiers &Naturels > Opérations > Multiplication"},
+    {"TNDivF",      nullptr,          "Entiers &Naturels > Opérations > Division"},
+    {"TSariForm",   nullptr,          "Ré&els > Suites > arithmétiques"},
+    {"TSgeoForm",   nullptr,          "Ré&els > Suites > géométriques"},
+    {"TDRangFrm",   nullptr,          "Décimaux > Rangement"},
+    {"TDinsForm",   nullptr,          "Décimaux > Insertion"},
+    {"TDAddForm",   nullptr,          "Décimaux > Calculs > Addition"},
+    {"TDsouForm",   nullptr,          "Décimaux > Calculs > Soustraction"},
+    {"TDmulForm",   nullptr,          "Décimaux > Calculs > Multiplication"},
+    {"TDdivForm",   nullptr,          "Décimaux > Calculs > Division"},
+    {"TDEncForm",   nullptr,          "Décimaux > Encadrement"},
+    {"TDArrForm",   nullptr,          "Décimaux > Arrondissement"},
+    {"TAboutForm",  Cree<TAboutForm>, "A propos"},
+    {"TZpuissF",    Cree<TZpuissF>,   "Entiers &Relatifs > Puissances"},
+    {"TQPuissF",    nullptr,          "Ra&tionnels > Puissances"},
+    {"TQMelangF",   nullptr,          "Ra&tionnels > Mélange"},
+    {"TCompteF",    nullptr,          "Entiers &Naturels > Le compte est toujours bon"},
+    {"Tequat1D0F",  nullptr,          "Ré&els > Equations 1er degré > Apprentissage"},
+    {"TTaquinForm", nullptr,          "Décimaux > Le taquin décimal"},
+    {"TDemineForm", nullptr,          "Ra&tionnels > Le démineur irréductible"},
+    {"TMemoryForm", nullptr,          "Ré&els > La mémoire réelle"},
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const Fenetre_Prevue> Table() { return Fenetres_Du_Programme; }
+
+const Fenetre_Prevue* Prevue(const QString& classe) {
+    for (const auto& f : Fenetres_Du_Programme)
+        if (classe == QLatin1String(f.classe)) return &f;
+    return nullptr;
+}
+
+const Fenetre_Prevue* Prevue_Par_Menu(const QString& menu) {
+    for (const auto& f : Fenetres_Du_Programme)
+        if (*f.menu && menu == QString::fromUtf8(f.menu)) return &f;
+    return nullptr;
+}
+
+Registre::~Registre() { Detruit_Toutes(); }
+
+void Registre::Cree_Toutes(const std::function<void(int, QWidget*)>& apres) {
+    int rang = 0;
+    for (const auto& f : Fenetres_Du_Programme) {
+        ++rang;
+        if (!f.fabrique || Trouve(QLatin1String(f.classe))) continue;
+        QWidget* w = f.fabrique();
+        Ajoute(QLatin1String(f.classe), w);
+        if (apres) apres(rang, w);
+    }
+}
+
+void Registre::Ajoute(const QString& classe, QWidget* w) { fenetres_.emplace_back(classe, std::unique_ptr<QWidget>(w)); }
+
+void Registre::Detruit_Toutes() {
+    while (!fenetres_.empty()) fenetres_.pop_back();
+}
+
+QWidget* Registre::Trouve(const QString& classe) const {
+    for (const auto& [nom, w] : fenetres_)
+        if (nom == classe) return w.get();
+    return nullptr;
+}
+
+QStringList Registre::Ordre() const {
+    QStringList l;
+    for (const auto& f : fenetres_) l << f.first;
+    return l;
+}
+
+Registre& Programme() {
+    static Registre r;
+    return r;
+}
+
+namespace {
+
+// Ends a local event loop when the window it watches is hidden.
+class Guetteur : public QObject {
+public:
+    explicit Guetteur(QEventLoop& boucle) : boucle_(boucle) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide) boucle_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& boucle_;
+};
+
+}  // namespace
+
+void Montre_Modale(QWidget* w, QWidget* parent) {
+    if (!w) return;
+    if (auto* d = qobject_cast<QDialog*>(w)) {
+        d->exec();
+        if (parent) parent->activateWindow();
+        return;
+    }
+    QPointer<QWidget> garde(w);
+    w->setWindowModality(Qt::ApplicationModal);
+    QEventLoop boucle;
+    Guetteur g(boucle);
+    w->installEventFilter(&g);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    boucle.exec();
+    if (garde) garde->removeEventFilter(&g);
+    if (parent) parent->activateWindow();
+}
+
+}  // namespace Fenetres

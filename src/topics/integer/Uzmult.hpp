@@ -1,0 +1,23 @@
+// Multiplication of relative integers.
+#pragma once
+
+#include "framework/FenetreExercice.hpp"
+#include "topics/integer/logic/Zmult.hpp"
+
+class TZMultF : public TExerciceForm {
+    Q_OBJECT
+public:
+    explicit TZMultF(QWidget* parent = nullptr);
+
+    QLabel* L_A;
+    QLabel* L_S1;
+    QLabel* L_B;
+    QLabel* L_S2;
+    QLabel* L_C;
+    QLabel* Label2;
+
+    const Zmult::Sujet& Sujet() const { return Sujet_De<Zmult::Sujet>(); }
+
+protected:
+    void Affiche_Question() override;
+};

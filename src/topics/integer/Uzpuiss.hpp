@@ -1,0 +1,20 @@
+// Powers of relative integers.
+#pragma once
+
+#include "framework/FenetreExercice.hpp"
+#include "topics/integer/logic/Zpuiss.hpp"
+
+class TZpuissF : public TExerciceForm {
+    Q_OBJECT
+public:
+    explicit TZpuissF(QWidget* parent = nullptr);
+
+    QLabel* L_A;
+    QLabel* L_n;  // the exponent, small, at the base's upper right
+    QLabel* Label2;
+
+    const Zpuiss::Sujet& Sujet() const { return Sujet_De<Zpuiss::Sujet>(); }
+
+protected:
+    void Affiche_Question() override;
+};
