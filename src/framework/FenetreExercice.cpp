@@ -266,7 +266,7 @@ void TExerciceForm::BBContClick() {
     LRep2->clear();
     for (TEntree* e : Panel1->findChildren<TEntree*>()) e->clear();
     for (TEntree* e : Entrees()) e->setEnabled(true);
-    Edit1->setFocus();
+    Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);
     BBConf->setEnabled(false);
 }

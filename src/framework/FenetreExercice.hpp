@@ -91,6 +91,8 @@ protected:
     virtual void Affiche_Question() = 0;
     // The entries of the answer, in the order the judge reads them.
     virtual std::vector<TEntree*> Entrees() const { return {Edit1}; }
+    // The entry that has the focus when a question is posed.
+    virtual TEntree* Premiere_Entree() const { return Edit1; }
     // Whether Confirm may be pressed with what is typed.
     virtual bool Reponse_Complete() const;
     // Shows the correction of a wrong answer (by default in LRep1 and LRep2).

@@ -30,7 +30,7 @@ void Tire_Niveau4(Trio& f, int m, bool troisieme) {
         Tire_Grandes(f, troisieme);
         return;
     }
-    const int64_t t = (Random(9) + 1) * 10;
+    const int64_t t = m == 7 ? (Random(9) + 1) * 10 : 0;
     for (int i = 0; i < nombre; ++i) {
         f[i].n = Random(5) + 1;
         if (m == 7) f[i].d = t * (Random(5) + 1);

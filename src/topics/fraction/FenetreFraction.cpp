@@ -1,0 +1,273 @@
+#include "topics/fraction/FenetreFraction.hpp"
+
+#include <QVBoxLayout>
+
+#include "framework/logic/Commune.hpp"
+
+namespace {
+constexpr int Largeur = 960;
+constexpr int Hauteur = 440;
+constexpr int Haut_Panel = 150;
+
+void Fond(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+TExerciceForm::Description TFenetreFraction::Design(const QString& caption, int aide, const QString& consigne) {
+    Description d;
+    d.caption = caption;
+    d.aide = aide;
+    d.niveaux = 4;
+    d.client = QSize(Largeur, Hauteur);
+    d.fond_riche = QColor(223, 223, 223);
+    d.consigne = consigne;
+    return d;
+}
+
+TFenetreFraction::TFenetreFraction(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent)
+    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {
+    // The glyph keeps its design colour in these windows.
+    if (Commune::Couleurs_Riches) Fond(L_Dessin, QColor(232, 232, 232));
+    const int W = d.client.width();
+    Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
+    l_niv->move(Panel1->width() - 48, 6);
+    const int y = Haut_Panel + 20;
+    WinPanel1->setGeometry(16, y, W - 282 - 28, 220);
+    Cadre_Dessin->move(W - 282, y);
+    BBConf->move(W - 152, y);
+    BBCont->move(W - 152, y + 44);
+    BBScore->move(W - 152, y + 90);
+    BBAide->move(W - 80, y + 90);
+    LRep1->setGeometry(6, 24, WinPanel1->width() - 12, 24);
+    LRep1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    LRep2->setGeometry(6, 50, WinPanel1->width() - 12, 42);
+    Zone_Correction = new QWidget(WinPanel1);
+    Zone_Correction->setGeometry(6, 48, WinPanel1->width() - 12, WinPanel1->height() - 54);
+
+    Edit1->setMaxLength(5);
+    Edit1->setAlignment(Qt::AlignCenter);
+    Edit2 = new TEntree(Panel1);
+    Edit2->setFont(Police_Question());
+    Edit2->setFixedSize(Edit1->size());
+    Edit2->setMaxLength(5);
+    Edit2->setAlignment(Qt::AlignCenter);
+    Figure1 = new TBarre_Provisoire(Panel1, Edit1->width());
+    Branche(Edit2, 1);
+
+    ligne_question_ = new QWidget(Panel1);
+    auto* lay = new QHBoxLayout(ligne_question_);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(10);
+}
+
+QWidget* TFenetreFraction::Bloc_Reponse(TEntree* haut, TEntree* bas, TBarre_Provisoire* barre) {
+    auto* bloc = new QWidget(Panel1);
+    auto* v = new QVBoxLayout(bloc);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
+    for (QWidget* w : {static_cast<QWidget*>(haut), static_cast<QWidget*>(barre), static_cast<QWidget*>(bas)}) {
+        w->setParent(bloc);
+        v->addWidget(w, 0, Qt::AlignHCenter);
+    }
+    return bloc;
+}
+
+void TFenetreFraction::Place_Ligne(const std::vector<QWidget*>& elements) {
+    auto* lay = static_cast<QHBoxLayout*>(ligne_question_->layout());
+    lay->addStretch(1);
+    for (QWidget* w : elements) {
+        w->setParent(ligne_question_);
+        lay->addWidget(w, 0, Qt::AlignVCenter);
+    }
+    lay->addStretch(1);
+    ligne_question_->setGeometry(0, 34, Panel1->width(), Haut_Panel - 40);
+}
+
+TFraction* TFenetreFraction::Fraction_Question(bool entier_si_un) {
+    auto* f = new TFraction(Panel1, Hauteur_Question, entier_si_un);
+    f->setCouleur_Police(Qt::white);
+    return f;
+}
+
+QLabel* TFenetreFraction::Signe_Question(const QString& texte) {
+    auto* l = new QLabel(texte, Panel1);
+    QFont f = Police_Question();
+    f.setPixelSize(34);
+    l->setFont(f);
+    return l;
+}
+
+TFraction* TFenetreFraction::Fraction_Correction(bool entier_si_un) {
+    return new TFraction(Zone_Correction, Hauteur_Correction, entier_si_un);
+}
+
+QLabel* TFenetreFraction::Texte_Correction(const QString& texte, int taille) {
+    auto* l = new QLabel(texte, Zone_Correction);
+    QFont f = l->font();
+    f.setPixelSize(taille);
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+void TFenetreFraction::Montre(TFraction* f, const Fractions::Affichage& a) {
+    f->setTextes(Q(a.numer), Q(a.deno));
+    f->show();
+}
+
+void TFenetreFraction::Panneau_Question(const QColor& fond) {
+    QPalette p = Panel1->palette();
+    p.setColor(QPalette::Window, fond);
+    Panel1->setPalette(p);
+}
+
+void TFenetreFraction::Affiche_Question() {
+    Zone_Correction->hide();
+    Montre_Question();
+}
+
+void TFenetreFraction::Montre_Correction(const Exercice::Verdict&) {
+    Zone_Correction->show();
+    Dessine_Correction();
+}
+
+// ---------------------------------------------------------------------------
+namespace {
+QLabel* Petit(TFenetreFraction* f, const QString& t = {}) {
+    QLabel* l = f->Texte_Correction(t, 12);
+    QFont p = l->font();
+    p.setBold(false);
+    l->setFont(p);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return l;
+}
+}  // namespace
+
+TPanneau_Somme::TPanneau_Somme(TFenetreFraction* f, QWidget* parent, bool premier_entier_si_un) : QWidget(parent) {
+    auto* g = new QGridLayout(this);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(0);
+    auto frac = [&](bool e = false) { return f->Fraction_Correction(e); };
+    F1s = frac(premier_entier_si_un);
+    F2s = frac();
+    F3s = frac();
+    F1r = frac();
+    F2r = frac();
+    F3r = frac();
+    Frep = frac();
+    Freps = frac();
+    Lp1 = f->Texte_Correction();
+    Lp2 = f->Texte_Correction();
+    Lp3 = f->Texte_Correction();
+    Lp4 = f->Texte_Correction();
+    Leg1 = f->Texte_Correction(QStringLiteral("="));
+    Leg2 = f->Texte_Correction(QStringLiteral("="));
+    Leg3 = f->Texte_Correction(QStringLiteral("="));
+    Lentier = f->Texte_Correction();
+    Lpar1 = Petit(f);
+    Lpar2 = Petit(f);
+    Lpar3 = Petit(f);
+    Lpar = Petit(f);
+    const std::vector<QWidget*> ligne = {F1s, Lp1, F2s, Lp2, F3s, Leg1, F1r, Lp3, F2r, Lp4, F3r, Leg2, Frep, Leg3, Freps, Lentier};
+    for (std::size_t i = 0; i < ligne.size(); ++i) g->addWidget(ligne[i], 0, static_cast<int>(i), Qt::AlignCenter);
+    g->addWidget(Lpar1, 1, 0, Qt::AlignHCenter | Qt::AlignTop);
+    g->addWidget(Lpar2, 1, 2, Qt::AlignHCenter | Qt::AlignTop);
+    g->addWidget(Lpar3, 1, 4, Qt::AlignHCenter | Qt::AlignTop);
+    g->addWidget(Lpar, 1, 14, Qt::AlignHCenter | Qt::AlignTop);
+    g->setColumnStretch(16, 1);
+    g->setRowStretch(2, 1);
+}
+
+void TPanneau_Somme::Montre(const Fractions::Ligne_Somme& l) {
+    for (QWidget* w : findChildren<QWidget*>()) w->hide();
+    const std::array<TFraction*, 3> termes{F1s, F2s, F3s}, communs{F1r, F2r, F3r};
+    const std::array<QLabel*, 2> signes{Lp1, Lp2}, signes_communs{Lp3, Lp4};
+    const std::array<QLabel*, 3> par{Lpar1, Lpar2, Lpar3};
+    auto texte = [](QLabel* lb, const std::string& t) {
+        lb->setText(Q(t));
+        lb->setVisible(!t.empty());
+    };
+    for (std::size_t i = 0; i < l.termes.size() && i < 3; ++i) TFenetreFraction::Montre(termes[i], l.termes[i]);
+    for (std::size_t i = 0; i < l.signes.size() && i < 2; ++i) texte(signes[i], l.signes[i]);
+    for (std::size_t i = 0; i < l.par_termes.size() && i < 3; ++i) texte(par[i], l.par_termes[i]);
+    if (!l.communs.empty()) Leg1->show();
+    for (std::size_t i = 0; i < l.communs.size() && i < 3; ++i) TFenetreFraction::Montre(communs[i], l.communs[i]);
+    for (std::size_t i = 0; i < l.signes_communs.size() && i < 2; ++i) texte(signes_communs[i], l.signes_communs[i]);
+    if (l.brute) {
+        Leg2->show();
+        TFenetreFraction::Montre(Frep, *l.brute);
+    }
+    if (l.simplifiee) {
+        Leg3->show();
+        TFenetreFraction::Montre(Freps, *l.simplifiee);
+    }
+    texte(Lpar, l.par_resultat);
+    texte(Lentier, l.entier);
+}
+
+// ---------------------------------------------------------------------------
+TPanneau_Annulations::TPanneau_Annulations(TFenetreFraction* f, QWidget* parent) : QWidget(parent) {
+    auto* g = new QGridLayout(this);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    for (int i = 0; i < 6; ++i) {
+        F[i] = f->Fraction_Correction();
+        g->addWidget(F[i], 1, 2 * i, Qt::AlignCenter);
+        if (i < 5) {
+            L[i] = Petit(f);
+            g->addWidget(L[i], 0, 2 * i, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+            Leg[i] = f->Texte_Correction(QStringLiteral("="));
+            g->addWidget(Leg[i], 1, 2 * i + 1, Qt::AlignCenter);
+        }
+    }
+    Leg7 = f->Texte_Correction(QStringLiteral("="));
+    Freps = f->Fraction_Correction();
+    Lentier = f->Texte_Correction();
+    g->setColumnStretch(11, 1);
+    g->addWidget(Leg7, 1, 12, Qt::AlignCenter);
+    g->addWidget(Freps, 1, 13, Qt::AlignCenter);
+    g->addWidget(Lentier, 1, 14, Qt::AlignCenter);
+    g->setRowStretch(2, 1);
+}
+
+void TPanneau_Annulations::Montre(const Fractions::Annulations& a) {
+    for (QWidget* w : findChildren<QWidget*>()) w->hide();
+    for (std::size_t i = 0; i < a.fractions.size() && i < 6; ++i) TFenetreFraction::Montre(F[i], a.fractions[i]);
+    for (std::size_t i = 0; i < a.etapes.size() && i < 5; ++i) {
+        L[i]->setText(Q(a.etapes[i]));
+        L[i]->show();
+        Leg[i]->show();
+    }
+    Leg7->show();
+    TFenetreFraction::Montre(Freps, a.resultat);
+    Lentier->setText(Q(a.entier));
+    Lentier->setVisible(!a.entier.empty());
+}
+
+// ---------------------------------------------------------------------------
+TFenetre_Operation::TFenetre_Operation(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent,
+                                       const QString& operateur, bool entier_si_un)
+    : TFenetreFraction(d, std::move(sujet), parent) {
+    Fraction1 = Fraction_Question(entier_si_un);
+    LS1 = Signe_Question(operateur);
+    Fraction2 = Fraction_Question(entier_si_un);
+    LS2 = Signe_Question(operateur);
+    Fraction3 = Fraction_Question(entier_si_un);
+    L_S1 = Signe_Question(QStringLiteral("="));
+    Place_Ligne({Fraction1, LS1, Fraction2, LS2, Fraction3, L_S1, Bloc_Reponse(Edit1, Edit2, Figure1)});
+}
+
+void TFenetre_Operation::Montre_Fractions(const Fractions::Trio& f, int nombre, const std::array<std::string, 3>& signes) {
+    const std::array<TFraction*, 3> c{Fraction1, Fraction2, Fraction3};
+    for (int i = 0; i < 3; ++i) c[i]->setTextes(Q(signes[i] + Fractions::Texte(f[i].n)), Q(Fractions::Texte(f[i].d)));
+    LS2->setVisible(nombre == 3);
+    Fraction3->setVisible(nombre == 3);
+}

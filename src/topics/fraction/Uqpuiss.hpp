@@ -1,0 +1,24 @@
+// Powers of fractions.
+#pragma once
+
+#include "topics/fraction/FenetreFraction.hpp"
+#include "topics/fraction/logic/Qpuiss.hpp"
+
+class TQPuissF : public TFenetreFraction {
+    Q_OBJECT
+public:
+    explicit TQPuissF(QWidget* parent = nullptr);
+
+    QLabel *Lpar1, *Lpar2, *Lexp, *L_S1;
+    TFraction* Fraction1;
+    // Correction: the raised numerator over the raised denominator, "=", the result.
+    TUnite_Provisoire *Un, *Ud;
+    QLabel *Ltrait, *Legal, *LRep3;
+    TFraction* Fraction3;
+
+    const Qpuiss::Sujet& Sujet() const { return Sujet_De<Qpuiss::Sujet>(); }
+
+protected:
+    void Montre_Question() override;
+    void Dessine_Correction() override;
+};

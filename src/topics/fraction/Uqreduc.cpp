@@ -1,0 +1,102 @@
+#include "topics/fraction/Uqreduc.hpp"
+
+#include <QVBoxLayout>
+
+TQReducF::TQReducF(QWidget* parent)
+    : TFenetreFraction(Design(QStringLiteral("Réduction des fractions au même dénominateur"), 320,
+                              QStringLiteral("Réduire au plus petit dénominateur commun")),
+                       std::make_unique<Qreduc::Sujet>(), parent) {
+    auto boite = [this] {
+        auto* e = new TEntree(Panel1);
+        e->setFont(Police_Question());
+        e->setFixedSize(Edit1->size());
+        e->setAlignment(Qt::AlignCenter);
+        return e;
+    };
+    Edit3 = boite();
+    Edit4 = boite();
+    Edit5 = boite();
+    Edit6 = boite();
+    Figure2 = new TBarre_Provisoire(Panel1, Edit1->width());
+    Figure3 = new TBarre_Provisoire(Panel1, Edit1->width());
+    const std::vector<TEntree*> boites{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
+    for (std::size_t i = 0; i < boites.size(); ++i) {
+        boites[i]->setMaxLength(6);
+        boites[i]->setToolTip(QStringLiteral("Si la fraction est irréductible, recopiez la telle-quelle"));
+        boites[i]->setToolTipDuration(0);
+        if (i >= 2) Branche(boites[i], static_cast<int>(i));
+    }
+    Fraction1 = Fraction_Question();
+    Fraction2 = Fraction_Question();
+    Fraction3 = Fraction_Question();
+    L_S1 = Signe_Question(QStringLiteral("="));
+    Label2 = Signe_Question(QStringLiteral("="));
+    Label3 = Signe_Question(QStringLiteral("="));
+    auto rangee = [this](TFraction* f, QLabel* l, QWidget* bloc) {
+        auto* w = new QWidget(Panel1);
+        auto* h = new QHBoxLayout(w);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(8);
+        for (QWidget* x : {static_cast<QWidget*>(f), static_cast<QWidget*>(l), bloc}) {
+            x->setParent(w);
+            h->addWidget(x, 0, Qt::AlignVCenter);
+        }
+        return w;
+    };
+    QWidget* r1 = rangee(Fraction1, L_S1, Bloc_Reponse(Edit1, Edit2, Figure1));
+    QWidget* r2 = rangee(Fraction2, Label2, Bloc_Reponse(Edit3, Edit4, Figure2));
+    Ligne3 = rangee(Fraction3, Label3, Bloc_Reponse(Edit5, Edit6, Figure3));
+    auto* espace1 = new QWidget(Panel1);
+    espace1->setFixedWidth(40);
+    auto* espace2 = new QWidget(Panel1);
+    espace2->setFixedWidth(40);
+    Place_Ligne({r1, espace1, r2, espace2, Ligne3});
+
+    auto* v = new QVBoxLayout(Zone_Correction);
+    v->setContentsMargins(8, 0, 0, 0);
+    v->setSpacing(2);
+    for (int i = 0; i < 3; ++i) {
+        Rangees[i] = new QWidget(Zone_Correction);
+        auto* h = new QHBoxLayout(Rangees[i]);
+        h->setContentsMargins(0, 0, 0, 0);
+        Fs[i] = Fraction_Correction();
+        Par[i] = Texte_Correction({}, 13);
+        Egal[i] = Texte_Correction(QStringLiteral("="));
+        Fr[i] = Fraction_Correction();
+        for (QWidget* x : {static_cast<QWidget*>(Fs[i]), static_cast<QWidget*>(Par[i]), static_cast<QWidget*>(Egal[i]),
+                           static_cast<QWidget*>(Fr[i])}) {
+            x->setParent(Rangees[i]);
+            h->addWidget(x);
+        }
+        h->addStretch(1);
+        v->addWidget(Rangees[i]);
+    }
+    v->addStretch(1);
+}
+
+bool TQReducF::Reponse_Complete() const {
+    for (TEntree* e : Entrees())
+        if (e->isVisibleTo(this) && e->text().isEmpty()) return false;
+    return true;
+}
+
+void TQReducF::Montre_Question() {
+    const Qreduc::Sujet& s = Sujet();
+    const std::array<TFraction*, 3> f{Fraction1, Fraction2, Fraction3};
+    for (int i = 0; i < 3; ++i) Montre(f[i], Fractions::Affiche(s.Question()[i]));
+    Ligne3->setVisible(s.Nombre() == 3);
+}
+
+void TQReducF::Dessine_Correction() {
+    const auto lignes = Sujet().Corrige();
+    LRep1->setText(QStringLiteral("C'est :"));
+    for (int i = 0; i < 3; ++i) {
+        const bool vue = i < static_cast<int>(lignes.size());
+        Rangees[i]->setVisible(vue);
+        if (!vue) continue;
+        Montre(Fs[i], lignes[i].reduite);
+        Montre(Fr[i], lignes[i].reecrite);
+        Par[i]->setText(QString::fromStdString(lignes[i].par));
+        Par[i]->setVisible(!lignes[i].par.empty());
+    }
+}
