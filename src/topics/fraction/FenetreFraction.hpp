@@ -26,7 +26,7 @@ public:
     QWidget* Zone_Correction;  // inside WinPanel1, holds the window's correction
 
     static constexpr int Hauteur_Question = 89;
-    static constexpr int Hauteur_Correction = 40;
+    static constexpr int Hauteur_Correction = 48;
 
     // Pieces of a question or correction line.
     TFraction* Fraction_Question(bool entier_si_un = false);

@@ -38,7 +38,7 @@ TQPuissF::TQPuissF(QWidget* parent) : TFenetreFraction(Design_Puissance(), std::
     Un = new TUnite_Provisoire(Zone_Correction, 32);
     Ud = new TUnite_Provisoire(Zone_Correction, 32);
     Ltrait = Texte_Correction();
-    Ltrait->setFixedHeight(6);
+    Ltrait->setFixedHeight(3);
     Ltrait->setAutoFillBackground(true);
     QPalette p = Ltrait->palette();
     p.setColor(QPalette::Window, Qt::black);

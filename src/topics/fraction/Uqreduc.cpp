@@ -52,26 +52,22 @@ TQReducF::TQReducF(QWidget* parent)
     espace2->setFixedWidth(40);
     Place_Ligne({r1, espace1, r2, espace2, Ligne3});
 
-    auto* v = new QVBoxLayout(Zone_Correction);
-    v->setContentsMargins(8, 0, 0, 0);
-    v->setSpacing(2);
+    // One row per fraction, the "=" signs under one another.
+    auto* g = new QGridLayout(Zone_Correction);
+    g->setContentsMargins(8, 0, 0, 0);
+    g->setVerticalSpacing(2);
     for (int i = 0; i < 3; ++i) {
-        Rangees[i] = new QWidget(Zone_Correction);
-        auto* h = new QHBoxLayout(Rangees[i]);
-        h->setContentsMargins(0, 0, 0, 0);
         Fs[i] = Fraction_Correction();
         Par[i] = Texte_Correction({}, 13);
         Egal[i] = Texte_Correction(QStringLiteral("="));
         Fr[i] = Fraction_Correction();
-        for (QWidget* x : {static_cast<QWidget*>(Fs[i]), static_cast<QWidget*>(Par[i]), static_cast<QWidget*>(Egal[i]),
-                           static_cast<QWidget*>(Fr[i])}) {
-            x->setParent(Rangees[i]);
-            h->addWidget(x);
-        }
-        h->addStretch(1);
-        v->addWidget(Rangees[i]);
+        g->addWidget(Fs[i], i, 0, Qt::AlignCenter);
+        g->addWidget(Par[i], i, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        g->addWidget(Egal[i], i, 2, Qt::AlignCenter);
+        g->addWidget(Fr[i], i, 3, Qt::AlignCenter);
     }
-    v->addStretch(1);
+    g->setColumnStretch(4, 1);
+    g->setRowStretch(3, 1);
 }
 
 bool TQReducF::Reponse_Complete() const {
@@ -92,8 +88,12 @@ void TQReducF::Dessine_Correction() {
     LRep1->setText(QStringLiteral("C'est :"));
     for (int i = 0; i < 3; ++i) {
         const bool vue = i < static_cast<int>(lignes.size());
-        Rangees[i]->setVisible(vue);
-        if (!vue) continue;
+        for (QWidget* w : {static_cast<QWidget*>(Fs[i]), static_cast<QWidget*>(Egal[i]), static_cast<QWidget*>(Fr[i])})
+            w->setVisible(vue);
+        if (!vue) {
+            Par[i]->hide();
+            continue;
+        }
         Montre(Fs[i], lignes[i].reduite);
         Montre(Fr[i], lignes[i].reecrite);
         Par[i]->setText(QString::fromStdString(lignes[i].par));

@@ -17,7 +17,6 @@ public:
     // Correction rows: reduced fraction, simplifier, "=", rewritten fraction.
     std::array<TFraction*, 3> Fs, Fr;
     std::array<QLabel*, 3> Par, Egal;
-    std::array<QWidget*, 3> Rangees;
 
     const Qreduc::Sujet& Sujet() const { return Sujet_De<Qreduc::Sujet>(); }
 

@@ -21,6 +21,7 @@ TQSimplF::TQSimplF(QWidget* parent)
     h->addSpacing(16);
     h->addWidget(LRep3);
     h->addStretch(1);
+    h->setAlignment(Qt::AlignTop);
 }
 
 void TQSimplF::Montre_Question() {

@@ -46,6 +46,9 @@ private slots:
         QCOMPARE(f->WinPanel1->Titre(), QString("Juste"));
         QCOMPARE(f->P_score->text(), QString(" Score : 100"));
         f->BBContClick();
+        Repond(f.get(), "99999", "1");
+        QCOMPARE(f->WinPanel1->Titre(), QString("Faux"));
+        QVERIFY(f->Correction->F3r->isVisibleTo(f.get()));
         Capture(f.get(), "qaddi-niveau4");
     }
 };

@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(Texte(f->Fr[0]), QString("3/6"));
         QCOMPARE(Texte(f->Fr[1]), QString("2/6"));
         QVERIFY(!f->Par[1]->isVisibleTo(f.get()));
-        QVERIFY(!f->Rangees[2]->isVisibleTo(f.get()));
+        QVERIFY(!f->Fr[2]->isVisibleTo(f.get()));
         Capture(f.get(), "qreduc-faux");
     }
 
