@@ -156,39 +156,12 @@ void TFigure::mouseReleaseEvent(QMouseEvent* e) {
     emit MouseUp(e->button(), e->modifiers(), p.x(), p.y());
 }
 
-void TFigure::Demande_Depot(QDragMoveEvent* e, TDragState etat) {
-    if (!Glisse::Est_A_Nous(e)) {
-        e->ignore();
-        return;
-    }
-    sourceDessus_ = Glisse::Source_De(e);
-    bool accepte = isSignalConnected(QMetaMethod::fromSignal(&TFigure::DragOver));
-    const QPoint p = e->position().toPoint();
-    emit DragOver(sourceDessus_.data(), p.x(), p.y(), etat, accepte);
-    if (accepte) e->acceptProposedAction();
-    else e->ignore();
-}
+bool TFigure::Branche() const { return isSignalConnected(QMetaMethod::fromSignal(&TFigure::DragOver)); }
 
-void TFigure::dragEnterEvent(QDragEnterEvent* e) { Demande_Depot(e, dsDragEnter); }
+void TFigure::dragEnterEvent(QDragEnterEvent* e) { Glisse::Demande(this, &TFigure::DragOver, Branche(), e, dsDragEnter, sourceDessus_); }
 
-void TFigure::dragMoveEvent(QDragMoveEvent* e) { Demande_Depot(e, dsDragMove); }
+void TFigure::dragMoveEvent(QDragMoveEvent* e) { Glisse::Demande(this, &TFigure::DragOver, Branche(), e, dsDragMove, sourceDessus_); }
 
-void TFigure::dragLeaveEvent(QDragLeaveEvent*) {
-    if (!sourceDessus_) return;
-    bool accepte = false;
-    const QPoint p = mapFromGlobal(QCursor::pos());
-    emit DragOver(sourceDessus_.data(), p.x(), p.y(), dsDragLeave, accepte);
-    sourceDessus_ = nullptr;
-}
+void TFigure::dragLeaveEvent(QDragLeaveEvent*) { Glisse::Quitte(this, &TFigure::DragOver, sourceDessus_); }
 
-void TFigure::dropEvent(QDropEvent* e) {
-    if (!Glisse::Est_A_Nous(e)) {
-        e->ignore();
-        return;
-    }
-    const QPoint p = e->position().toPoint();
-    QObject* source = Glisse::Source_De(e);
-    sourceDessus_ = nullptr;
-    e->acceptProposedAction();
-    emit DragDrop(source, p.x(), p.y());
-}
+void TFigure::dropEvent(QDropEvent* e) { Glisse::Depose(this, &TFigure::DragDrop, e, sourceDessus_); }

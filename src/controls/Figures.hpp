@@ -116,7 +116,6 @@ protected:
 
 private:
     void Ajuste_Taille();
-    void Demande_Depot(QDragMoveEvent* e, TDragState etat);
 
     TPen* pen_;
     TBrush* brush_;
@@ -125,5 +124,6 @@ private:
     bool verticale_ = true;
     TDragMode dragMode_ = dmManual;
     Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
+    bool Branche() const;  // a drag-over handler is connected
     QPointer<QObject> sourceDessus_;  // source of the drag passing over the figure
 };

@@ -116,39 +116,12 @@ void TMovPanel::focusOutEvent(QFocusEvent* e) {
     emit Exit();
 }
 
-void TMovPanel::Demande_Depot(QDragMoveEvent* e, TDragState etat) {
-    if (!Glisse::Est_A_Nous(e)) {
-        e->ignore();
-        return;
-    }
-    sourceDessus_ = Glisse::Source_De(e);
-    bool accepte = isSignalConnected(QMetaMethod::fromSignal(&TMovPanel::DragOver));
-    const QPoint p = e->position().toPoint();
-    emit DragOver(sourceDessus_.data(), p.x(), p.y(), etat, accepte);
-    if (accepte) e->acceptProposedAction();
-    else e->ignore();
-}
+bool TMovPanel::Branche() const { return isSignalConnected(QMetaMethod::fromSignal(&TMovPanel::DragOver)); }
 
-void TMovPanel::dragEnterEvent(QDragEnterEvent* e) { Demande_Depot(e, dsDragEnter); }
+void TMovPanel::dragEnterEvent(QDragEnterEvent* e) { Glisse::Demande(this, &TMovPanel::DragOver, Branche(), e, dsDragEnter, sourceDessus_); }
 
-void TMovPanel::dragMoveEvent(QDragMoveEvent* e) { Demande_Depot(e, dsDragMove); }
+void TMovPanel::dragMoveEvent(QDragMoveEvent* e) { Glisse::Demande(this, &TMovPanel::DragOver, Branche(), e, dsDragMove, sourceDessus_); }
 
-void TMovPanel::dragLeaveEvent(QDragLeaveEvent*) {
-    if (!sourceDessus_) return;
-    bool accepte = false;
-    const QPoint p = mapFromGlobal(QCursor::pos());
-    emit DragOver(sourceDessus_.data(), p.x(), p.y(), dsDragLeave, accepte);
-    sourceDessus_ = nullptr;
-}
+void TMovPanel::dragLeaveEvent(QDragLeaveEvent*) { Glisse::Quitte(this, &TMovPanel::DragOver, sourceDessus_); }
 
-void TMovPanel::dropEvent(QDropEvent* e) {
-    if (!Glisse::Est_A_Nous(e)) {
-        e->ignore();
-        return;
-    }
-    const QPoint p = e->position().toPoint();
-    QObject* source = Glisse::Source_De(e);
-    sourceDessus_ = nullptr;
-    e->acceptProposedAction();
-    emit DragDrop(source, p.x(), p.y());
-}
+void TMovPanel::dropEvent(QDropEvent* e) { Glisse::Depose(this, &TMovPanel::DragDrop, e, sourceDessus_); }

@@ -58,7 +58,6 @@ protected:
     void dropEvent(QDropEvent*) override;
 
 private:
-    void Demande_Depot(QDragMoveEvent* e, TDragState etat);
 
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignCenter;
@@ -71,5 +70,6 @@ private:
 
     bool deplace_ = false;
     QPoint prise_;  // where the panel was grabbed, in its own coordinates
+    bool Branche() const;  // a drag-over handler is connected
     QPointer<QObject> sourceDessus_;
 };

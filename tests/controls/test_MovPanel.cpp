@@ -1,3 +1,4 @@
+#include <QMimeData>
 #include <QtTest>
 
 #include "Sondes.hpp"
@@ -67,6 +68,48 @@ private slots:
         QVERIFY(lignes.first() > 5 && lignes.last() < 35);
         p->setBevelOuter(bvRaised);
         QVERIFY(Pixel(Image_De(p), 0, 0) != QColor(255, 210, 0));
+    }
+
+    void prend_les_depots_que_son_gestionnaire_accepte() {
+        TMovPanel p;
+        QObject source;
+        Glisse::Definit_Source(&source);
+        QMimeData donnees;
+        donnees.setData(Glisse::Type_Mime, "plaque");
+        QDragEnterEvent sans(QPoint(3, 4), Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&p, &sans);
+        QVERIFY(!sans.isAccepted());
+
+        QList<TDragState> etats;
+        connect(&p, &TMovPanel::DragOver, this, [&](QObject* s, int, int, TDragState e, bool& accepte) {
+            QCOMPARE(s, &source);
+            etats << e;
+            accepte = e != dsDragMove;
+        });
+        QObject* depose = nullptr;
+        connect(&p, &TMovPanel::DragDrop, this, [&](QObject* s, int, int) { depose = s; });
+        QDragEnterEvent entre(QPoint(3, 4), Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&p, &entre);
+        QVERIFY(entre.isAccepted());
+        QDragMoveEvent bouge(QPoint(5, 4), Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&p, &bouge);
+        QVERIFY(!bouge.isAccepted());
+        QDragLeaveEvent part;
+        QApplication::sendEvent(&p, &part);
+        QCOMPARE(etats, (QList<TDragState>{dsDragEnter, dsDragMove, dsDragLeave}));
+        // Leaving twice tells the handler once.
+        QApplication::sendEvent(&p, &part);
+        QCOMPARE(etats.size(), 3);
+
+        // Back over it, then released there.
+        QDragEnterEvent revient(QPoint(3, 4), Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&p, &revient);
+        QVERIFY(revient.isAccepted());
+        QDropEvent lache(QPointF(6, 7), Qt::MoveAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&p, &lache);
+        QVERIFY(lache.isAccepted());
+        QCOMPARE(depose, &source);
+        Glisse::Definit_Source(nullptr);
     }
 };
 
