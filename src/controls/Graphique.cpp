@@ -65,3 +65,12 @@ void TControle_Texte::changeEvent(QEvent* e) {
         update();
     }
 }
+
+void TControle_Texte::Peint_Second(const Geometrie::Plan_Second& plan, const QString& principal,
+                                   const QString& second) {
+    QPainter p(this);
+    Texte_Opaque(p, Police(plan.cellule), plan.cellule, plan.principal.x, plan.principal.y, principal);
+    if (plan.second)
+        Texte_Opaque(p, Police(plan.petite_cellule), plan.petite_cellule, plan.position_second.x,
+                     plan.position_second.y, second);
+}

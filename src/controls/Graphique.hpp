@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/logic/Geometrie.hpp"
+
 class TControle_Texte : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +42,9 @@ protected:
     // Keeps the width on the content; true when it had to change (the
     // control then repaints on its new width).
     bool Ajuste_Largeur();
+    // Paints a main text and its raised or lowered second text at the places
+    // a plan gives (exponent and index controls).
+    void Peint_Second(const Geometrie::Plan_Second& plan, const QString& principal, const QString& second);
     // Stores a changed value, then refits and repaints; an equal value is ignored.
     template <typename T>
     void Change(T& champ, const T& valeur) {

@@ -21,10 +21,5 @@ Geometrie::Plan_Second TIndice::Plan() const {
 
 void TIndice::paintEvent(QPaintEvent*) {
     Ajuste_Largeur();
-    const Geometrie::Plan_Second plan = Plan();
-    QPainter p(this);
-    Texte_Opaque(p, Police(plan.cellule), plan.cellule, plan.principal.x, plan.principal.y, unite_);
-    if (plan.second)
-        Texte_Opaque(p, Police(plan.petite_cellule), plan.petite_cellule, plan.position_second.x,
-                     plan.position_second.y, indice_);
+    Peint_Second(Plan(), unite_, indice_);
 }
