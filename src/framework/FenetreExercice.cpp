@@ -162,7 +162,8 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     BBAide->setIconSize(QSize(28, 28));
     BBAide->setToolTip(QStringLiteral("Aide"));
     BBAide->setGeometry(W - 80, 222, 64, 38);
-    for (QPushButton* b : {BBConf, BBCont, BBScore, BBAide}) b->setAutoDefault(false);
+    // Enter presses the focused button (Continue after a verdict).
+    for (QPushButton* b : {BBConf, BBCont, BBScore, BBAide}) b->setAutoDefault(true);
 
     // Status panels along the bottom.
     const int y = H - 26;

@@ -1,6 +1,9 @@
 #include "platform/Polices.hpp"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHash>
+#include <algorithm>
 
 namespace Plateforme {
 
@@ -45,6 +48,55 @@ QFont Police_Courier(int taille_points) {
     f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     f.setStyleHint(QFont::TypeWriter);
     f.setPointSize(taille_points);
+    return f;
+}
+
+QString Famille_Proche(const QString& nom) {
+    static QHash<QString, QString> deja;
+    const QString cle = nom.trimmed().toLower();
+    const auto trouve = deja.constFind(cle);
+    if (trouve != deja.constEnd()) return *trouve;
+
+    static const QStringList sans = {"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"};
+    static const QStringList serif = {"Liberation Serif", "Tinos", "Nimbus Roman", "DejaVu Serif"};
+    static const QStringList mono = {"Liberation Mono", "Cousine", "Nimbus Mono PS", "DejaVu Sans Mono"};
+    QStringList candidats;
+    if (cle == "times new roman" || cle == "times" || cle == "ms serif" || cle == "georgia") candidats = serif;
+    else if (cle == "courier new" || cle == "courier" || cle == "lucida console") candidats = mono;
+    else if (cle == "arial" || cle == "helvetica" || cle == "ms sans serif" || cle == "microsoft sans serif" ||
+             cle == "tahoma" || cle == "verdana" || cle == "comic sans ms" || cle == "arial narrow")
+        candidats = sans;
+    else candidats = QStringList{nom} + sans;
+
+    const QStringList installees = QFontDatabase::families();
+    QString choix = QStringLiteral("DejaVu Sans");
+    for (const QString& c : candidats) {
+        if (installees.contains(c, Qt::CaseInsensitive)) {
+            choix = c;
+            break;
+        }
+    }
+    deja.insert(cle, choix);
+    return choix;
+}
+
+QFont Police_Cellule(const QFont& police, int cellule) {
+    QFont f = police;
+    f.setFamilies({Famille_Proche(police.family())});
+    cellule = std::max(1, cellule);
+    auto hauteur = [&f](int pixels) {
+        f.setPixelSize(pixels);
+        const QFontMetrics m(f);
+        return m.ascent() + m.descent();
+    };
+    // The largest pixel size whose cell still fits.
+    int bas = 1, haut = cellule;
+    while (bas < haut) {
+        const int milieu = (bas + haut + 1) / 2;
+        if (hauteur(milieu) <= cellule) bas = milieu;
+        else haut = milieu - 1;
+    }
+    f.setPixelSize(bas);
     return f;
 }
 

@@ -15,4 +15,12 @@ QFont Police_Symboles(int taille_pixels);
 // A monospaced font standing in for Courier New.
 QFont Police_Courier(int taille_points);
 
+// The installed family closest to a font name of the window layouts
+// ("Arial", "Times New Roman", "Courier New", ...); an installed name is kept.
+QString Famille_Proche(const QString& nom);
+// The font with its family replaced by the closest installed one, and sized
+// so that its cell (ascent + descent) fits `cellule` pixels as closely as
+// possible; the style (weight, italic, underline) is kept.
+QFont Police_Cellule(const QFont& police, int cellule);
+
 }  // namespace Plateforme

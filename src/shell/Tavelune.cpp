@@ -9,6 +9,8 @@
 #include "platform/Services.hpp"
 
 int main(int argc, char* argv[]) {
+    // The pictures are compiled into the window library: bring them in.
+    Q_INIT_RESOURCE(tavelune);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelune"));
     app.setWindowIcon(Icone_Programme());

@@ -101,6 +101,11 @@ private slots:
         QVERIFY(!f->BBConf->isEnabled());
         QVERIFY(f->BBCont->isEnabled());
         QVERIFY(f->BBCont->hasFocus());
+        // Enter on Continue poses the next question.
+        QTest::keyClick(f->BBCont, Qt::Key_Return);
+        QVERIFY(f->Edit1->isEnabled());
+        QVERIFY(f->WinPanel1->isHidden());
+        QCOMPARE(f->Dessin(), QString("F"));
     }
 
     void reponse_fausse_au_niveau_1_montre_la_correction_signee() {
