@@ -57,7 +57,7 @@ TFenetreFraction::TFenetreFraction(const Description& d, std::unique_ptr<Exercic
     Edit2->setFixedSize(Edit1->size());
     Edit2->setMaxLength(5);
     Edit2->setAlignment(Qt::AlignCenter);
-    Figure1 = new TBarre_Provisoire(Panel1, Edit1->width());
+    Figure1 = Barre_Fraction(Panel1, Edit1->width());
     Branche(Edit2, 1);
 
     ligne_question_ = new QWidget(Panel1);
@@ -66,11 +66,11 @@ TFenetreFraction::TFenetreFraction(const Description& d, std::unique_ptr<Exercic
     lay->setSpacing(10);
 }
 
-QWidget* TFenetreFraction::Bloc_Reponse(TEntree* haut, TEntree* bas, TBarre_Provisoire* barre) {
+QWidget* TFenetreFraction::Bloc_Reponse(TEntree* haut, TEntree* bas, TFigure* barre) {
     auto* bloc = new QWidget(Panel1);
     auto* v = new QVBoxLayout(bloc);
     v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(4);
+    v->setSpacing(0);
     for (QWidget* w : {static_cast<QWidget*>(haut), static_cast<QWidget*>(barre), static_cast<QWidget*>(bas)}) {
         w->setParent(bloc);
         v->addWidget(w, 0, Qt::AlignHCenter);
@@ -89,8 +89,8 @@ void TFenetreFraction::Place_Ligne(const std::vector<QWidget*>& elements) {
     ligne_question_->setGeometry(0, 34, Panel1->width(), Haut_Panel - 40);
 }
 
-TFraction* TFenetreFraction::Fraction_Question(bool entier_si_un) {
-    auto* f = new TFraction(Panel1, Hauteur_Question, entier_si_un);
+TCase_Fraction* TFenetreFraction::Fraction_Question(bool entier_si_un) {
+    auto* f = new TCase_Fraction(Panel1, Hauteur_Question, entier_si_un);
     f->setCouleur_Police(Qt::white);
     return f;
 }
@@ -103,8 +103,8 @@ QLabel* TFenetreFraction::Signe_Question(const QString& texte) {
     return l;
 }
 
-TFraction* TFenetreFraction::Fraction_Correction(bool entier_si_un) {
-    return new TFraction(Zone_Correction, Hauteur_Correction, entier_si_un);
+TCase_Fraction* TFenetreFraction::Fraction_Correction(bool entier_si_un) {
+    return new TCase_Fraction(Zone_Correction, Hauteur_Correction, entier_si_un);
 }
 
 QLabel* TFenetreFraction::Texte_Correction(const QString& texte, int taille) {
@@ -116,7 +116,7 @@ QLabel* TFenetreFraction::Texte_Correction(const QString& texte, int taille) {
     return l;
 }
 
-void TFenetreFraction::Montre(TFraction* f, const Fractions::Affichage& a) {
+void TFenetreFraction::Montre(TCase_Fraction* f, const Fractions::Affichage& a) {
     f->setTextes(Q(a.numer), Q(a.deno));
     f->show();
 }
@@ -186,8 +186,8 @@ TPanneau_Somme::TPanneau_Somme(TFenetreFraction* f, QWidget* parent, bool premie
 }
 
 void TPanneau_Somme::Montre(const Fractions::Ligne_Somme& l) {
-    for (QWidget* w : findChildren<QWidget*>()) w->hide();
-    const std::array<TFraction*, 3> termes{F1s, F2s, F3s}, communs{F1r, F2r, F3r};
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->hide();
+    const std::array<TCase_Fraction*, 3> termes{F1s, F2s, F3s}, communs{F1r, F2r, F3r};
     const std::array<QLabel*, 2> signes{Lp1, Lp2}, signes_communs{Lp3, Lp4};
     const std::array<QLabel*, 3> par{Lpar1, Lpar2, Lpar3};
     auto texte = [](QLabel* lb, const std::string& t) {
@@ -239,7 +239,7 @@ TPanneau_Annulations::TPanneau_Annulations(TFenetreFraction* f, QWidget* parent)
 }
 
 void TPanneau_Annulations::Montre(const Fractions::Annulations& a) {
-    for (QWidget* w : findChildren<QWidget*>()) w->hide();
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->hide();
     for (std::size_t i = 0; i < a.fractions.size() && i < 6; ++i) TFenetreFraction::Montre(F[i], a.fractions[i]);
     for (std::size_t i = 0; i < a.etapes.size() && i < 5; ++i) {
         L[i]->setText(Q(a.etapes[i]));
@@ -266,7 +266,7 @@ TFenetre_Operation::TFenetre_Operation(const Description& d, std::unique_ptr<Exe
 }
 
 void TFenetre_Operation::Montre_Fractions(const Fractions::Trio& f, int nombre, const std::array<std::string, 3>& signes) {
-    const std::array<TFraction*, 3> c{Fraction1, Fraction2, Fraction3};
+    const std::array<TCase_Fraction*, 3> c{Fraction1, Fraction2, Fraction3};
     for (int i = 0; i < 3; ++i) c[i]->setTextes(Q(signes[i] + Fractions::Texte(f[i].n)), Q(Fractions::Texte(f[i].d)));
     LS2->setVisible(nombre == 3);
     Fraction3->setVisible(nombre == 3);

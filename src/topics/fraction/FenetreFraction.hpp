@@ -8,10 +8,9 @@
 #include <QHBoxLayout>
 
 #include "framework/FenetreExercice.hpp"
-#include "topics/fraction/Fraction_Provisoire.hpp"
+#include "topics/fraction/Case_Fraction.hpp"
 #include "topics/fraction/logic/Corrections.hpp"
 
-using TFraction = TFraction_Provisoire;
 
 class TFenetreFraction : public TExerciceForm {
     Q_OBJECT
@@ -22,23 +21,23 @@ public:
     TFenetreFraction(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent);
 
     TEntree* Edit2;
-    TBarre_Provisoire* Figure1;
+    TFigure* Figure1;
     QWidget* Zone_Correction;  // inside WinPanel1, holds the window's correction
 
     static constexpr int Hauteur_Question = 89;
     static constexpr int Hauteur_Correction = 48;
 
     // Pieces of a question or correction line.
-    TFraction* Fraction_Question(bool entier_si_un = false);
+    TCase_Fraction* Fraction_Question(bool entier_si_un = false);
     QLabel* Signe_Question(const QString& texte = {});
-    TFraction* Fraction_Correction(bool entier_si_un = false);
+    TCase_Fraction* Fraction_Correction(bool entier_si_un = false);
     QLabel* Texte_Correction(const QString& texte = {}, int taille = 20);
-    static void Montre(TFraction* f, const Fractions::Affichage& a);
+    static void Montre(TCase_Fraction* f, const Fractions::Affichage& a);
 
 protected:
     std::vector<TEntree*> Entrees() const override { return {Edit1, Edit2}; }
     // A numerator box over a bar over a denominator box.
-    QWidget* Bloc_Reponse(TEntree* haut, TEntree* bas, TBarre_Provisoire* barre);
+    QWidget* Bloc_Reponse(TEntree* haut, TEntree* bas, TFigure* barre);
     // Lays out the question line from the given pieces, centred in Panel1.
     void Place_Ligne(const std::vector<QWidget*>& elements);
     // Hides the correction between questions.
@@ -59,7 +58,7 @@ class TPanneau_Somme : public QWidget {
     Q_OBJECT
 public:
     TPanneau_Somme(TFenetreFraction* f, QWidget* parent, bool premier_entier_si_un = false);
-    TFraction *F1s, *F2s, *F3s, *F1r, *F2r, *F3r, *Frep, *Freps;
+    TCase_Fraction *F1s, *F2s, *F3s, *F1r, *F2r, *F3r, *Frep, *Freps;
     QLabel *Lp1, *Lp2, *Lp3, *Lp4, *Leg1, *Leg2, *Leg3, *Lentier, *Lpar1, *Lpar2, *Lpar3, *Lpar;
     void Montre(const Fractions::Ligne_Somme& l);
 };
@@ -70,11 +69,11 @@ class TPanneau_Annulations : public QWidget {
     Q_OBJECT
 public:
     TPanneau_Annulations(TFenetreFraction* f, QWidget* parent);
-    std::array<TFraction*, 6> F;      // F1 .. F6
+    std::array<TCase_Fraction*, 6> F;      // F1 .. F6
     std::array<QLabel*, 5> L;         // L1 .. L5, above F1 .. F5
     std::array<QLabel*, 5> Leg;       // Leg1 .. Leg5, between the fractions
     QLabel* Leg7;
-    TFraction* Freps;
+    TCase_Fraction* Freps;
     QLabel* Lentier;
     void Montre(const Fractions::Annulations& a);
 };
@@ -86,7 +85,7 @@ class TFenetre_Operation : public TFenetreFraction {
 public:
     TFenetre_Operation(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent,
                        const QString& operateur, bool entier_si_un = false);
-    TFraction *Fraction1, *Fraction2, *Fraction3;
+    TCase_Fraction *Fraction1, *Fraction2, *Fraction3;
     QLabel *LS1, *LS2, *L_S1;
 
 protected:

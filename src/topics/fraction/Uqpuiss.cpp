@@ -18,6 +18,7 @@ TQPuissF::TQPuissF(QWidget* parent) : TFenetreFraction(Design_Puissance(), std::
         e->setFixedWidth(170);
     }
     Figure1->setFixedWidth(170);
+    Figure1->resize(170, 16);
     Lpar1 = Signe_Question(QStringLiteral("("));
     QFont grande = Lpar1->font();
     grande.setPixelSize(72);
@@ -35,8 +36,8 @@ TQPuissF::TQPuissF(QWidget* parent) : TFenetreFraction(Design_Puissance(), std::
     auto* g = new QGridLayout(Zone_Correction);
     g->setContentsMargins(8, 0, 0, 0);
     g->setVerticalSpacing(0);
-    Un = new TUnite_Provisoire(Zone_Correction, 32);
-    Ud = new TUnite_Provisoire(Zone_Correction, 32);
+    Un = new TCase_Unite(Zone_Correction, 32);
+    Ud = new TCase_Unite(Zone_Correction, 32);
     Ltrait = Texte_Correction();
     Ltrait->setFixedHeight(3);
     Ltrait->setAutoFillBackground(true);
@@ -80,15 +81,13 @@ void TQPuissF::Dessine_Correction() {
     LRep1->setText(QStringLiteral("C'est"));
     LRep1->show();
     Legal->show();
-    Un->setUnite(Q(c.un));
-    Un->setExposant(Q(c.exposant));
+    Un->setTextes(Q(c.un), Q(c.exposant));
     Un->show();
     Ud->setVisible(!c.court);
     Ltrait->setVisible(!c.court);
     if (!c.court) {
-        Ud->setUnite(Q(c.ud));
-        Ud->setExposant(Q(c.exposant));
-        Ltrait->setFixedWidth(std::max(Un->sizeHint().width(), Ud->sizeHint().width()) + 8);
+        Ud->setTextes(Q(c.ud), Q(c.exposant));
+        Ltrait->setFixedWidth(std::max(Un->width(), Ud->width()) + 8);
     }
     // A whole result is written as a number, not over an empty denominator.
     const bool entier = !c.nombre.empty();

@@ -10,11 +10,11 @@ public:
     explicit TQPuissF(QWidget* parent = nullptr);
 
     QLabel *Lpar1, *Lpar2, *Lexp, *L_S1;
-    TFraction* Fraction1;
+    TCase_Fraction* Fraction1;
     // Correction: the raised numerator over the raised denominator, "=", the result.
-    TUnite_Provisoire *Un, *Ud;
+    TCase_Unite *Un, *Ud;
     QLabel *Ltrait, *Legal, *LRep3;
-    TFraction* Fraction3;
+    TCase_Fraction* Fraction3;
 
     const Qpuiss::Sujet& Sujet() const { return Sujet_De<Qpuiss::Sujet>(); }
 

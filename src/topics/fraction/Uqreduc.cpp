@@ -17,8 +17,8 @@ TQReducF::TQReducF(QWidget* parent)
     Edit4 = boite();
     Edit5 = boite();
     Edit6 = boite();
-    Figure2 = new TBarre_Provisoire(Panel1, Edit1->width());
-    Figure3 = new TBarre_Provisoire(Panel1, Edit1->width());
+    Figure2 = Barre_Fraction(Panel1, Edit1->width());
+    Figure3 = Barre_Fraction(Panel1, Edit1->width());
     const std::vector<TEntree*> boites{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
     for (std::size_t i = 0; i < boites.size(); ++i) {
         boites[i]->setMaxLength(6);
@@ -32,7 +32,7 @@ TQReducF::TQReducF(QWidget* parent)
     L_S1 = Signe_Question(QStringLiteral("="));
     Label2 = Signe_Question(QStringLiteral("="));
     Label3 = Signe_Question(QStringLiteral("="));
-    auto rangee = [this](TFraction* f, QLabel* l, QWidget* bloc) {
+    auto rangee = [this](TCase_Fraction* f, QLabel* l, QWidget* bloc) {
         auto* w = new QWidget(Panel1);
         auto* h = new QHBoxLayout(w);
         h->setContentsMargins(0, 0, 0, 0);
@@ -78,7 +78,7 @@ bool TQReducF::Reponse_Complete() const {
 
 void TQReducF::Montre_Question() {
     const Qreduc::Sujet& s = Sujet();
-    const std::array<TFraction*, 3> f{Fraction1, Fraction2, Fraction3};
+    const std::array<TCase_Fraction*, 3> f{Fraction1, Fraction2, Fraction3};
     for (int i = 0; i < 3; ++i) Montre(f[i], Fractions::Affiche(s.Question()[i]));
     Ligne3->setVisible(s.Nombre() == 3);
 }

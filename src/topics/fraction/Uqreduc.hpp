@@ -9,13 +9,13 @@ class TQReducF : public TFenetreFraction {
 public:
     explicit TQReducF(QWidget* parent = nullptr);
 
-    TFraction *Fraction1, *Fraction2, *Fraction3;
+    TCase_Fraction *Fraction1, *Fraction2, *Fraction3;
     QLabel *L_S1, *Label2, *Label3;
     TEntree *Edit3, *Edit4, *Edit5, *Edit6;
-    TBarre_Provisoire *Figure2, *Figure3;
+    TFigure *Figure2, *Figure3;
     QWidget* Ligne3;  // the third question row
     // Correction rows: reduced fraction, simplifier, "=", rewritten fraction.
-    std::array<TFraction*, 3> Fs, Fr;
+    std::array<TCase_Fraction*, 3> Fs, Fr;
     std::array<QLabel*, 3> Par, Egal;
 
     const Qreduc::Sujet& Sujet() const { return Sujet_De<Qreduc::Sujet>(); }

@@ -9,9 +9,9 @@ class TQSimplF : public TFenetreFraction {
 public:
     explicit TQSimplF(QWidget* parent = nullptr);
 
-    TFraction* Fraction1;
+    TCase_Fraction* Fraction1;
     QLabel* L_S1;
-    TFraction* Fraction2;  // the expected fraction
+    TCase_Fraction* Fraction2;  // the expected fraction
     QLabel* LRep3;         // how it was simplified
 
     const Qsimpl::Sujet& Sujet() const { return Sujet_De<Qsimpl::Sujet>(); }

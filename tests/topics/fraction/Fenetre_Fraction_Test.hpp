@@ -31,4 +31,7 @@ inline void Repond(TFenetreFraction* f, const QString& numer, const QString& den
     f->BBConfClick();
 }
 
-inline QString Texte(const TFraction* f) { return f->isVisibleTo(f->window()) ? f->Numer() + "/" + f->Deno() : QString(); }
+// A fraction's texts as drawn, or nothing when the pupil cannot see it.
+inline QString Texte(const TCase_Fraction* f) {
+    return f->Controle()->isVisibleTo(f->window()) ? f->Numer() + "/" + f->Deno() : QString();
+}
