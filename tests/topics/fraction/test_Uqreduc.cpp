@@ -1,5 +1,7 @@
 #include "topics/fraction/Uqreduc.hpp"
 
+#include <random>
+
 #include "Fenetre_Fraction_Test.hpp"
 
 class Test_Uqreduc : public QObject {
@@ -61,6 +63,28 @@ private slots:
         QTest::keyClicks(f->Edit6, "12");
         f->BBConfClick();
         QCOMPARE(f->WinPanel1->Titre(), QString("Juste"));
+    }
+
+    void confirmer_suit_les_boites_visibles() {
+        Faux_Services services;
+        Hasard_Test hasard;
+        auto f = Ouvre_Fenetre<TQReducF>();
+        const std::vector<TEntree*> e{f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6};
+        std::mt19937 g(7);
+        for (int i = 0; i < 1500; ++i) {
+            if (!f->Edit1->isEnabled()) {
+                f->SlideBar1->setPosition(1 + static_cast<int>(g() % 4));
+                if (!f->Edit1->isEnabled()) f->BBContClick();
+            }
+            TEntree* cible = e[g() % 6];
+            if (g() % 3 == 0) QTest::keyClick(cible, Qt::Key_Backspace);
+            else QTest::keyClick(cible, "0123456789x"[g() % 11]);
+            bool complet = true;
+            for (TEntree* b : e) complet = complet && (!b->isVisibleTo(f.get()) || !b->text().isEmpty());
+            QCOMPARE(f->BBConf->isEnabled(), complet);
+            QVERIFY(cible->text().size() <= 6);
+            if (complet && g() % 4 == 0) f->BBConfClick();
+        }
     }
 };
 

@@ -51,6 +51,18 @@ private slots:
         Repond(f.get(), "-1", "4");
         QCOMPARE(f->WinPanel1->Titre(), QString("Juste"));
     }
+
+    void couleurs_riches() {
+        Faux_Services services;
+        Hasard_Test hasard;
+        Commune::Couleurs_Riches = true;
+        auto f = Ouvre_Fenetre<TQSousF>();
+        Commune::Couleurs_Riches = false;
+        QCOMPARE(f->palette().color(QPalette::Window), QColor(223, 223, 223));
+        QCOMPARE(f->Panel1->palette().color(QPalette::Window), QColor(170, 77, 0));
+        QCOMPARE(f->L_Dessin->palette().color(QPalette::Window), QColor(134, 115, 255));
+        QCOMPARE(f->P_nom->palette().color(QPalette::Window), QColor(34, 87, 174));
+    }
 };
 
 QTEST_MAIN(Test_Uqsous)

@@ -518,3 +518,16 @@ TEST(Operations_Variees, Priorites_Et_Signes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fractions, Graines, ::testing::Values(1u, 7u, 2026u));
+
+TEST(Fractions_Cycle, Sans_Memoire_Des_Dernieres_Questions) {
+    auto ancienne = Hasard::Installe(std::make_unique<Hasard::Source_Scriptee>(std::deque<int32_t>{0, 5, 8, 0, 5, 8}));
+    Qsimpl::Sujet s;
+    Exercice::Cycle c(s);
+    c.Pose(1);
+    EXPECT_EQ(s.Question(), (Fraction{6, 10}));
+    c.Pose(1);  // the same question may come again at once
+    EXPECT_EQ(s.Question(), (Fraction{6, 10}));
+    EXPECT_EQ(c.Memoire().Cles(), (std::array<std::string, 3>{"une", "deux", "trois"}));
+    EXPECT_TRUE(c.Question_Ouverte());
+    Hasard::Installe(std::move(ancienne));
+}
