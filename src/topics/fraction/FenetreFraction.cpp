@@ -52,6 +52,7 @@ TFenetreFraction::TFenetreFraction(const Description& d, std::unique_ptr<Exercic
 
     Edit1->setMaxLength(5);
     Edit1->setAlignment(Qt::AlignCenter);
+    Edit1->setStatusTip(QStringLiteral("Si la fraction est irréductible, recopiez la telle-quelle"));
     Edit2 = new TEntree(Panel1);
     Edit2->setFont(Police_Question());
     Edit2->setFixedSize(Edit1->size());

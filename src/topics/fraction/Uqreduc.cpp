@@ -22,8 +22,8 @@ TQReducF::TQReducF(QWidget* parent)
     const std::vector<TEntree*> boites{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
     for (std::size_t i = 0; i < boites.size(); ++i) {
         boites[i]->setMaxLength(6);
-        boites[i]->setToolTip(QStringLiteral("Si la fraction est irréductible, recopiez la telle-quelle"));
-        boites[i]->setToolTipDuration(0);
+        // The hint is carried but not shown as a tooltip in this window.
+        boites[i]->setStatusTip(QStringLiteral("Si la fraction est irréductible, recopiez la telle-quelle"));
         if (i >= 2) Branche(boites[i], static_cast<int>(i));
     }
     Fraction1 = Fraction_Question();
