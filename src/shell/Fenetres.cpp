@@ -9,6 +9,14 @@
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
+#include "topics/fraction/Uqaddi.hpp"
+#include "topics/fraction/Uqdiv.hpp"
+#include "topics/fraction/Uqmelang.hpp"
+#include "topics/fraction/Uqmult.hpp"
+#include "topics/fraction/Uqpuiss.hpp"
+#include "topics/fraction/Uqreduc.hpp"
+#include "topics/fraction/Uqsimpl.hpp"
+#include "topics/fraction/Uqsous.hpp"
 #include "topics/integer/Uzaddi.hpp"
 #include "topics/integer/Uzdiv.hpp"
 #include "topics/integer/Uzmelang.hpp"
@@ -33,12 +41,12 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TZSousF",     Cree<TZSousF>,    "Entiers &Relatifs > Soustraction"},
     {"TZMultF",     Cree<TZMultF>,    "Entiers &Relatifs > Multiplication"},
     {"TZDivF",      Cree<TZDivF>,     "Entiers &Relatifs > Division"},
-    {"TQSimplF",    nullptr,          "Ra&tionnels > Simplification"},
-    {"TQReducF",    nullptr,          "Ra&tionnels > Réduction au même dénominateur"},
-    {"TQAddiF",     nullptr,          "Ra&tionnels > Addition"},
-    {"TQSousF",     nullptr,          "Ra&tionnels > Soustraction"},
-    {"TQMultF",     nullptr,          "Ra&tionnels > Multiplication"},
-    {"TQDivF",      nullptr,          "Ra&tionnels > Division"},
+    {"TQSimplF",    Cree<TQSimplF>, "Ra&tionnels > Simplification"},
+    {"TQReducF",    Cree<TQReducF>, "Ra&tionnels > Réduction au même dénominateur"},
+    {"TQAddiF",     Cree<TQAddiF>,  "Ra&tionnels > Addition"},
+    {"TQSousF",     Cree<TQSousF>,  "Ra&tionnels > Soustraction"},
+    {"TQMultF",     Cree<TQMultF>,  "Ra&tionnels > Multiplication"},
+    {"TQDivF",      Cree<TQDivF>,   "Ra&tionnels > Division"},
     {"TNRangeF",    nullptr,          "Entiers &Naturels > Le range-nombres"},
     {"TCMForm",     nullptr,          "Entiers &Naturels > Calcul Mental"},
     {"TMaxRF",      nullptr,          "Entiers &Relatifs > Max Relatif"},
@@ -68,8 +76,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TDArrForm",   nullptr,          "Décimaux > Arrondissement"},
     {"TAboutForm",  Cree<TAboutForm>, "A propos"},
     {"TZpuissF",    Cree<TZpuissF>,   "Entiers &Relatifs > Puissances"},
-    {"TQPuissF",    nullptr,          "Ra&tionnels > Puissances"},
-    {"TQMelangF",   nullptr,          "Ra&tionnels > Mélange"},
+    {"TQPuissF",    Cree<TQPuissF>, "Ra&tionnels > Puissances"},
+    {"TQMelangF",   Cree<TQMelangF>, "Ra&tionnels > Mélange"},
     {"TCompteF",    nullptr,          "Entiers &Naturels > Le compte est toujours bon"},
     {"Tequat1D0F",  nullptr,          "Ré&els > Equations 1er degré > Apprentissage"},
     {"TTaquinForm", nullptr,          "Décimaux > Le taquin décimal"},
