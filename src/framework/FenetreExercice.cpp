@@ -1,5 +1,7 @@
 #include "framework/FenetreExercice.hpp"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -206,9 +208,24 @@ void TExerciceForm::Branche(TEntree* e, int index) {
     });
     connect(e, &QLineEdit::textChanged, this, &TExerciceForm::Edit1Change);
     connect(e, &TEntree::ClicDroit, this, &TExerciceForm::Edit1MouseDown);
-    connect(e, &TEntree::Entree, this, [this] {
-        if (BBConf->isEnabled()) BBConfClick();
-    });
+    connect(e, &TEntree::Entree, this, [this, e] { Entree_Validee(e); });
+}
+
+void TExerciceForm::Entree_Validee(TEntree* e) {
+    // Enter walks on to the next empty answer box; in the last one, or when
+    // the others are filled, it confirms.
+    const std::vector<TEntree*> entrees = Entrees();
+    auto it = std::find(entrees.begin(), entrees.end(), e);
+    if (it != entrees.end()) {
+        for (++it; it != entrees.end(); ++it) {
+            TEntree* suivante = *it;
+            if (suivante->isVisible() && suivante->isEnabled() && suivante->text().isEmpty()) {
+                suivante->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+    if (BBConf->isEnabled()) BBConfClick();
 }
 
 void TExerciceForm::Place_Question(const std::vector<QWidget*>& elements, int y) {
@@ -266,7 +283,10 @@ void TExerciceForm::BBContClick() {
     LRep1->clear();
     LRep2->clear();
     for (TEntree* e : Panel1->findChildren<TEntree*>()) e->clear();
-    for (TEntree* e : Entrees()) e->setEnabled(true);
+    const std::vector<TEntree*> entrees = Entrees();
+    for (TEntree* e : entrees) e->setEnabled(true);
+    // Tab goes through the answer boxes in the order they are read.
+    for (std::size_t i = 1; i < entrees.size(); ++i) setTabOrder(entrees[i - 1], entrees[i]);
     Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);
     BBConf->setEnabled(false);

@@ -66,6 +66,8 @@ public:
     void BBConfClick();
     void Edit1Change();
     void Edit1MouseDown();
+    // Enter pressed in an answer box.
+    void Entree_Validee(TEntree* e);
     void L_DessinClick();
     void BBScoreClick();
     void BBAideClick();

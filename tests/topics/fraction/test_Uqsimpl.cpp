@@ -5,6 +5,24 @@
 class Test_Uqsimpl : public QObject {
     Q_OBJECT
 private slots:
+    void entree_passe_au_denominateur_puis_confirme() {
+        Faux_Services services;
+        Hasard_Test hasard{0, 5, 8};  // 6/10
+        auto f = Ouvre_Fenetre<TQSimplF>();
+        QTest::keyClicks(f->Edit1, "3");
+        QTest::keyClick(f->Edit1, Qt::Key_Return);
+        QVERIFY(f->Edit2->hasFocus());  // not judged with an empty denominator
+        QVERIFY(f->WinPanel1->isHidden());
+        QTest::keyClicks(f->Edit2, "5");
+        QTest::keyClick(f->Edit2, Qt::Key_Return);
+        QCOMPARE(f->WinPanel1->Titre(), QString("Juste"));
+        QVERIFY(f->BBCont->hasFocus());
+        QTest::keyClick(f->BBCont, Qt::Key_Return);
+        QVERIFY(f->Edit1->hasFocus());
+        QTest::keyClick(f->Edit1, Qt::Key_Tab);
+        QVERIFY(f->Edit2->hasFocus());
+    }
+
     void juste_puis_faux_sans_memoire_des_questions() {
         Faux_Services services;
         Hasard_Test hasard{0, 5, 8, 0, 5, 8};  // 6/10 twice: no anti-repeat memory
