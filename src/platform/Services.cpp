@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -12,6 +13,7 @@
 #include <QTranslator>
 
 #include "framework/logic/Commune.hpp"
+#include "platform/Polices.hpp"
 
 namespace Plateforme {
 
@@ -43,7 +45,12 @@ public:
     Bouton Message(QWidget* parent, Style style, const QString& texte, const QList<Bouton>& boutons) override {
         QMessageBox boite(parent);
         boite.setWindowTitle(Titre(style));
+        boite.setTextFormat(Qt::PlainText);
         boite.setText(texte);
+        // A text laid out in columns with spaces (the mark report) keeps them lined up.
+        if (texte.contains(QStringLiteral("  ")))
+            if (auto* etiquette = boite.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                etiquette->setFont(Police_Courier(10));
         switch (style) {
         case Style::Avertissement: boite.setIcon(QMessageBox::Warning); break;
         case Style::Erreur: boite.setIcon(QMessageBox::Critical); break;
