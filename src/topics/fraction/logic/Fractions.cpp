@@ -92,4 +92,13 @@ void Tire_Grandes(Trio& f, bool troisieme) {
     } while (f[2].n == f[2].d || Pgcd(f[2].n, f[2].d) < 5);
 }
 
+void Tire_Paire_Moyenne(Trio& f, int niveau) {
+    if (niveau == 2)
+        Tire_Paire(f, [] { return int64_t{Random(10) + 1}; }, [] { return int64_t{Random(9) + 2}; },
+                   [](const Trio&) { return true; });
+    else
+        Tire_Paire(f, [] { return int64_t{Random(20) + 1}; }, [] { return int64_t{Random(21) + 10}; },
+                   [](const Trio& t) { return t[0].d * t[1].d < 1500; });
+}
+
 }  // namespace Fractions

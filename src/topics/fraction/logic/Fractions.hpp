@@ -89,6 +89,10 @@ void Tire_Paire(Trio& f, TireP tire_p, TireQ tire_q, Garde garde) {
     }
 }
 
+// The pairs of the middle levels of the sum and product topics: terms
+// 1..10 over 2..10 at level 2; 1..20 over 10..30 with q1 x q2 < 1500 at level 3.
+void Tire_Paire_Moyenne(Trio& f, int niveau);
+
 // The large reducible fractions of the hardest levels: two fractions with
 // terms 10..45 reducible by more than 2, distinct, of distinct denominators;
 // with `troisieme`, then a third one 1..46 over 2..47 reducible by 5 or more.

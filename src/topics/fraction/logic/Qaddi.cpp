@@ -52,12 +52,8 @@ void Sujet::Genere(int niveau) {
         f_[2] = f_[1];
         break;
     case 2:
-        Tire_Paire(f_, [] { return int64_t{Random(10) + 1}; }, [] { return int64_t{Random(9) + 2}; },
-                   [](const Trio&) { return true; });
-        break;
     case 3:
-        Tire_Paire(f_, [] { return int64_t{Random(20) + 1}; }, [] { return int64_t{Random(21) + 10}; },
-                   [](const Trio& f) { return f[0].d * f[1].d < 1500; });
+        Tire_Paire_Moyenne(f_, niveau_);
         break;
     default:
         Tire_Niveau4(f_, Random(10), true);
