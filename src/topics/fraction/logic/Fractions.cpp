@@ -101,4 +101,10 @@ void Tire_Paire_Moyenne(Trio& f, int niveau) {
                    [](const Trio& t) { return t[0].d * t[1].d < 1500; });
 }
 
+std::string Sujet_Trio::Cle() const {
+    std::string k;
+    for (const Fraction& f : f_) k += Texte(f.n) + "/" + Texte(f.d) + " ";
+    return k;
+}
+
 }  // namespace Fractions

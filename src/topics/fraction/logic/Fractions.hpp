@@ -69,6 +69,27 @@ namespace Fractions {
 
 using Trio = std::array<Fraction, 3>;
 
+// What the topics on two or three fractions share: the fractions of the
+// question and its level, 25 points, and no memory of the last questions.
+class Sujet_Trio : public Exercice::Sujet {
+public:
+    // The terms of the three fractions.
+    std::string Cle() const override;
+    int Points() const override { return 25; }
+    bool Evite_Repetitions() const override { return false; }
+
+    const Trio& Question() const { return f_; }
+    int Niveau() const { return niveau_; }
+    void Pose(int niveau, const Trio& f) {
+        niveau_ = niveau;
+        f_ = f;
+    }
+
+protected:
+    int niveau_ = 1;
+    Trio f_{};
+};
+
 // Two fractions p1/q1, p2/q2 drawn with the given term draws: the first is
 // drawn again with everything when p1 = q1; the second alone while p2 = q2;
 // everything again when q1 = q2, when both are equal, or when `garde` refuses.

@@ -6,12 +6,6 @@ namespace Qaddi {
 
 using namespace Fractions;
 
-std::string Sujet_Somme::Cle() const {
-    std::string k;
-    for (const Fraction& f : f_) k += Texte(f.n) + "/" + Texte(f.d) + " ";
-    return k;
-}
-
 std::vector<Fraction> Sujet_Somme::Termes() const { return std::vector<Fraction>(f_.begin(), f_.begin() + Nombre()); }
 
 Fraction Sujet_Somme::Attendue() const { return Somme(Termes(), Soustraction()); }

@@ -7,28 +7,17 @@ namespace Qaddi {
 
 // What both windows share: three question fractions (the third equal to the
 // second when only two are asked), the judge and the correction.
-class Sujet_Somme : public Exercice::Sujet {
+class Sujet_Somme : public Fractions::Sujet_Trio {
 public:
-    std::string Cle() const override;
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
-    int Points() const override { return 25; }
-    bool Evite_Repetitions() const override { return false; }
 
-    const Fractions::Trio& Question() const { return f_; }
-    int Niveau() const { return niveau_; }
     virtual int Nombre() const = 0;  // fractions asked
     virtual bool Soustraction() const = 0;
     Fractions::Fraction Attendue() const;
     Fractions::Ligne_Somme Corrige() const;
-    void Pose(int niveau, const Fractions::Trio& f) {
-        niveau_ = niveau;
-        f_ = f;
-    }
 
 protected:
     std::vector<Fractions::Fraction> Termes() const;
-    int niveau_ = 1;
-    Fractions::Trio f_{};
 };
 
 class Sujet : public Sujet_Somme {

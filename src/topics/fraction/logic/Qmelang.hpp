@@ -7,18 +7,14 @@
 namespace Qmelang {
 
 // Expression types: 0 a+b, 1 a-b, 2 a×b, 3 a:b, 4 a×b-c, 5 a+b:c, 6 a-b×c, 7 a:b-c.
-class Sujet : public Exercice::Sujet {
+class Sujet : public Fractions::Sujet_Trio {
 public:
     void Genere(int niveau) override;
     std::string Cle() const override;
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
-    int Points() const override { return 25; }
     Exercice::Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const override;
-    bool Evite_Repetitions() const override { return false; }
 
-    const Fractions::Trio& Question() const { return f_; }
     int Type() const { return type_; }
-    int Niveau() const { return niveau_; }
     int Nombre() const { return type_ >= 4 ? 3 : 2; }
     // The operator signs as shown between the fractions.
     std::array<std::string, 2> Operateurs() const;
@@ -26,15 +22,12 @@ public:
     Fractions::Fraction Attendue() const;
     Fractions::Ligne_Somme Corrige() const;
     void Pose(int niveau, int type, const Fractions::Trio& f) {
-        niveau_ = niveau;
+        Fractions::Sujet_Trio::Pose(niveau, f);
         type_ = type;
-        f_ = f;
     }
 
 private:
-    int niveau_ = 1;
     int type_ = 0;
-    Fractions::Trio f_{};
 };
 
 }  // namespace Qmelang

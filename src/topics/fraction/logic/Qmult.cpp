@@ -46,12 +46,6 @@ void Sujet::Genere(int niveau) {
     }
 }
 
-std::string Sujet::Cle() const {
-    std::string k;
-    for (const Fraction& f : f_) k += Texte(f.n) + "/" + Texte(f.d) + " ";
-    return k;
-}
-
 Fraction Sujet::Attendue() const {
     Fraction p{1, 1};
     for (int i = 0; i < Nombre(); ++i) {

@@ -42,12 +42,6 @@ void Sujet::Genere(int niveau) {
     }
 }
 
-std::string Sujet::Cle() const {
-    std::string k;
-    for (const Fraction& f : f_) k += Texte(f.n) + "/" + Texte(f.d) + " ";
-    return k;
-}
-
 int64_t Sujet::Denominateur() const {
     return Ppcm(Reduit(f_[0]).f.d, Reduit(f_[1]).f.d, Reduit(f_[2]).f.d);
 }

@@ -11,30 +11,18 @@ struct Ligne_Correction {
     Fractions::Affichage reecrite;  // over the common denominator
 };
 
-class Sujet : public Exercice::Sujet {
+class Sujet : public Fractions::Sujet_Trio {
 public:
     void Genere(int niveau) override;
-    std::string Cle() const override;
     // Six boxes: numerator and denominator of each row; at levels 1 and 2 the
     // third row is hidden and judged as a copy of the second.
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
-    int Points() const override { return 25; }
     Exercice::Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const override;
-    bool Evite_Repetitions() const override { return false; }
 
-    const Fractions::Trio& Question() const { return f_; }
     int Nombre() const { return niveau_ >= 3 ? 3 : 2; }
-    int Niveau() const { return niveau_; }
     int64_t Denominateur() const;
     std::vector<Ligne_Correction> Corrige() const;
-    void Pose(int niveau, const Fractions::Trio& f) {
-        niveau_ = niveau;
-        f_ = f;
-    }
 
-private:
-    int niveau_ = 1;
-    Fractions::Trio f_{};
 };
 
 }  // namespace Qreduc
