@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTextStream>
 #include <QUrl>
 #include <vector>
 
@@ -589,7 +587,7 @@ void TMenuForm::Ouvre(const QString& classe) {
 }
 
 void TMenuForm::Titre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& titre) {
-    panneau->setTitre(titre + QString::number(liste->count()) + QLatin1Char(')'));
+    panneau->setTitre(Resultats::Titre_Liste(titre, liste));
 }
 
 void TMenuForm::Montre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre,
