@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "framework/logic/Commune.hpp"
+#include "framework/logic/Hasard.hpp"
 
 namespace Fractions {
 
@@ -65,8 +66,6 @@ std::string Reponse(const std::vector<std::string>& reponses, std::size_t i) {
 }
 
 }  // namespace Fractions
-
-#include "framework/logic/Hasard.hpp"
 
 namespace Fractions {
 
