@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QPointer>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QLibraryInfo>
@@ -40,6 +43,37 @@ QMessageBox::StandardButton Bouton_Qt(Bouton b) {
     return QMessageBox::Ok;
 }
 
+QString Texte_Bouton(Bouton b) {
+    switch (b) {
+    case Bouton::Ok: return QStringLiteral("OK");
+    case Bouton::Oui: return QStringLiteral("&Oui");
+    case Bouton::Non: return QStringLiteral("&Non");
+    case Bouton::Ignorer: return QStringLiteral("&Ignorer");
+    case Bouton::Annuler: return QStringLiteral("Annuler");
+    }
+    return {};
+}
+
+// The buttons of a message stand in the order they are offered (Yes, No,
+// Ignore), whatever the desktop's own order.
+class Ordre_Boutons : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* retour) const override {
+        if (hint == SH_DialogButtonLayout) return QDialogButtonBox::KdeLayout;
+        return QProxyStyle::styleHint(hint, option, widget, retour);
+    }
+};
+
+QStyle* Style_Boutons() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new Ordre_Boutons;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 class Dialogues_Qt : public Dialogues {
 public:
     Bouton Message(QWidget* parent, Style style, const QString& texte, const QList<Bouton>& boutons) override {
@@ -58,7 +92,9 @@ public:
         case Style::Confirmation: boite.setIcon(QMessageBox::Question); break;
         }
         const QList<Bouton> liste = boutons.isEmpty() ? QList<Bouton>{Bouton::Ok} : boutons;
-        for (Bouton b : liste) boite.addButton(Bouton_Qt(b));
+        // French texts whether or not the toolkit's translation is installed.
+        for (Bouton b : liste) boite.addButton(Bouton_Qt(b))->setText(Texte_Bouton(b));
+        if (auto* rangee = boite.findChild<QDialogButtonBox*>()) rangee->setStyle(Style_Boutons());
         boite.setDefaultButton(Bouton_Qt(liste.first()));
         const int choix = boite.exec();
         for (Bouton b : liste)

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -13,6 +15,21 @@ const QByteArray Sonnette = "montre\n";
 }
 
 namespace {
+
+// What a starting copy needs at most to write its record into the lock.
+constexpr qint64 Ecriture_Verrou_ms = 5000;
+
+// A lock whose record cannot be read (empty, cut, garbage) names no holder:
+// once older than a starting copy needs to write it, it holds nothing. A
+// lock naming a running process is left alone, however old.
+bool Verrou_Illisible_Et_Ancien(const QLockFile& verrou, const QString& chemin) {
+    qint64 pid = 0;
+    QString hote, application;
+    if (verrou.getLockInfo(&pid, &hote, &application)) return false;
+    const QFileInfo info(chemin);
+    if (!info.exists()) return false;
+    return std::abs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > Ecriture_Verrou_ms;
+}
 
 // Each user's session has its own copies, as with the system's session
 // namespaces elsewhere: the records live in the user's runtime folder.
@@ -55,7 +72,11 @@ bool Instance_Partagee::Deja_Active(int maximum) {
         auto verrou = std::make_unique<QLockFile>(Chemin_Verrou(rang));
         // Only a holder that no longer runs makes a lock stale, however old.
         verrou->setStaleLockTime(0);
-        if (verrou->tryLock(0)) {
+        bool tenu = verrou->tryLock(0);
+        if (!tenu && verrou->error() == QLockFile::LockFailedError &&
+            Verrou_Illisible_Et_Ancien(*verrou, Chemin_Verrou(rang)) && verrou->removeStaleLockFile())
+            tenu = verrou->tryLock(0);
+        if (tenu) {
             verrous_.push_back(std::move(verrou));
             if (rang == 0) {
                 // The first copy answers the knocks. A socket file left by a

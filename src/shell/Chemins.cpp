@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -43,6 +45,17 @@ bool Inscriptible(const QString& chemin) {
     return essai.open();
 }
 
+bool Ecrit_Entier(const QString& chemin, const QByteArray& octets) {
+    QSaveFile f(chemin);
+    f.setDirectWriteFallback(true);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (f.write(octets) != octets.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
 Emplacements Calcule(const QString& dossier_programme, const QString& dossier_donnees, bool sur_cdrom) {
     Emplacements e;
     e.dossier_programme = Avec_Barre(dossier_programme);
@@ -51,12 +64,18 @@ Emplacements Calcule(const QString& dossier_programme, const QString& dossier_do
     const QString nom_scores = QString::fromStdString(Commune::Nom_Fichier_Scores);
     const QString scores = e.dossier_programme + nom_scores;
     const QString general = e.dossier_programme + Nom_Fichier_General;
-    e.programme_inscriptible = !sur_cdrom && Inscriptible(scores) && Inscriptible(general);
-    const QString dossier_commun = e.programme_inscriptible ? e.dossier_programme : e.dossier_local;
-    e.fichier_scores = dossier_commun + nom_scores;
-    e.fichier_general = dossier_commun + Nom_Fichier_General;
+    e.scores_au_programme = !sur_cdrom && Inscriptible(scores);
+    e.general_au_programme = !sur_cdrom && Inscriptible(general);
+    e.fichier_scores = e.scores_au_programme ? scores : e.dossier_local + nom_scores;
+    e.fichier_general = e.general_au_programme ? general : e.dossier_local + Nom_Fichier_General;
     e.fichier_local = e.dossier_local + Nom_Fichier_Local;
     Commune::Fichier_Scores = e.fichier_scores.toStdString();
+
+    // The pupil keeps seeing the installation's best scores.
+    if (!e.scores_au_programme && !QFileInfo::exists(e.fichier_scores)) {
+        QFile source(scores);
+        if (source.open(QIODevice::ReadOnly)) Ecrit_Entier(e.fichier_scores, source.read(1 << 20));
+    }
     return e;
 }
 

@@ -1,8 +1,11 @@
 // Where the results files live. The score table and the general results
 // file sit beside the program, where a teacher collects them; the local
 // notes file always sits in this computer's data folder of the program.
-// When the program runs from a CD-ROM, or its folder cannot be written, the
-// score table and the general file go to the data folder too.
+// Each shared file is judged on its own: it stays beside the program as long
+// as it can be written there (a file the teacher made writable in a folder
+// the pupil may not write to is rewritten in place); only a file that cannot
+// be written nor created there, or every file when the program runs from a
+// CD-ROM, goes to the data folder.
 #pragma once
 
 #include <QString>
@@ -14,7 +17,8 @@ struct Emplacements {
     QString fichier_general;
     QString fichier_local;
     bool sur_cdrom = false;
-    bool programme_inscriptible = true;
+    bool scores_au_programme = true;   // the score table beside the program
+    bool general_au_programme = true;  // the general file beside the program
 };
 
 namespace Chemins {
@@ -34,7 +38,14 @@ QString Dossier_Local(const QString& dossier_donnees);
 // be written, or a new one in a folder that may be written).
 bool Inscriptible(const QString& chemin);
 
+// Writes a whole file in one piece: through a temporary file renamed over
+// it, or in place when only the file itself may be written. False when
+// nothing could be written.
+bool Ecrit_Entier(const QString& chemin, const QByteArray& octets);
+
 // The file places from their inputs; also sets Commune::Fichier_Scores.
+// A score table kept in the data folder for want of a writable one beside
+// the program starts as a copy of the program's one, when it can be read.
 Emplacements Calcule(const QString& dossier_programme, const QString& dossier_donnees, bool sur_cdrom);
 // The same for the running program.
 Emplacements Calcule();

@@ -1,8 +1,10 @@
 #include "shell/Demarrage.hpp"
 
 #include <QApplication>
+#include <QSessionManager>
 
 #include "platform/Services.hpp"
+#include "platform/Signaux.hpp"
 #include "platform/Systeme_X11.hpp"
 #include "platform/Visionneuse_Aide.hpp"
 #include "shell/CheckPrevious.hpp"
@@ -28,10 +30,18 @@ TMenuForm* Cree_Fenetres(Instance_Partagee& instance) {
     });
     auto* menu = qobject_cast<TMenuForm*>(Fenetres::Programme().Trouve(QStringLiteral("TMenuForm")));
     instance.Fenetre(menu);
+    Branche_Fin_De_Session(menu);
     splash->hide();
     delete splash;
     if (menu) menu->showMaximized();
     return menu;
+}
+
+void Branche_Fin_De_Session(TMenuForm* menu) {
+    if (!menu) return;
+    new Signaux_Fin([menu](int) { menu->Fin_De_Session(); }, menu);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, menu,
+                     [menu](QSessionManager&) { menu->Fin_De_Session(); }, Qt::DirectConnection);
 }
 
 void Termine() {

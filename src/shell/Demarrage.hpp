@@ -13,6 +13,9 @@ void Branche_Services();
 // hands the main window to the single-instance record, removes the splash
 // and shows the main window.
 TMenuForm* Cree_Fenetres(Instance_Partagee& instance);
+// The end of a session (logout, shutdown, a termination signal) ends the
+// series as closing the main window does, then quits.
+void Branche_Fin_De_Session(TMenuForm* menu);
 // Destroys the windows, last created first, and puts the default services back.
 void Termine();
 

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QHeaderView>
-#include <QSaveFile>
 
+#include "shell/Chemins.hpp"
 #include "shell/logic/Windows1252.hpp"
 
 TImpGrid::TImpGrid(QWidget* parent) : QTableWidget(parent) {
@@ -77,13 +77,7 @@ void TImpGrid::setContenu(const Grille::Grille_Texte& g) {
 
 bool TImpGrid::Sauve_Grille(const QString& chemin) const {
     const std::string octets = Windows1252::Depuis_Utf8(Contenu().Texte());
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(octets.data(), static_cast<qint64>(octets.size())) != static_cast<qint64>(octets.size())) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return Chemins::Ecrit_Entier(chemin, QByteArray(octets.data(), static_cast<qsizetype>(octets.size())));
 }
 
 bool TImpGrid::Charge_Grille(const QString& chemin, QString* erreur) {

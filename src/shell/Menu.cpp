@@ -219,13 +219,13 @@ TMenuForm::TMenuForm(QWidget* parent) : QMainWindow(parent) {
     courier.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     courier.setStyleHint(QFont::Monospace);
     courier.setPixelSize(11);
-    auto panneau = [&](TWinPanel*& wp, QListWidget*& lb, QPushButton*& e, QPushButton*& i, const QColor& fond_titre) {
+    auto panneau = [&](TWinPanel*& wp, auto*& lb, QPushButton*& e, QPushButton*& i, const QColor& fond_titre) {
         wp = new TWinPanel(surface);
         wp->setCoulTitre(Qt::white);
         wp->setCoulFondTitre(fond_titre);
         wp->setPosTitre(Qt::AlignHCenter);
         wp->hide();
-        lb = new QListWidget(wp);
+        lb = new std::remove_reference_t<decltype(*lb)>(wp);
         lb->setFont(courier);
         lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         e = new QPushButton(QStringLiteral("E"), wp);
@@ -238,7 +238,10 @@ TMenuForm::TMenuForm(QWidget* parent) : QMainWindow(parent) {
     };
     panneau(WinPanel1, ListBox1, BitBtn3, BitBtn4, QColor(0, 0, 255));
     panneau(WinPanel2, ListBox2, BitBtn5, BitBtn6, QColor(255, 0, 0));
-    ListBox2->setSortingEnabled(true);
+    Modele2 = new Modele_Notes(this);
+    ListBox2->setModel(Modele2);
+    ListBox2->setUniformItemSizes(true);
+    ListBox2->setLayoutMode(QListView::Batched);
     connect(BitBtn3, &QPushButton::clicked, this, &TMenuForm::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TMenuForm::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TMenuForm::BitBtn5Click);
@@ -261,6 +264,12 @@ TMenuForm::TMenuForm(QWidget* parent) : QMainWindow(parent) {
     StaticText1->setPalette(ps);
     StaticText1->installEventFilter(this);
 
+    // Quitting leaves every event loop, those of modal windows included,
+    // without closing (and asking about) the windows.
+    Quitte = [] { QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection); };
+    // However the program ends, the series is recorded.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Fin_Fermeture(false); });
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TMenuForm::Timer1Timer);
@@ -273,6 +282,14 @@ TMenuForm::TMenuForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TMenuForm::~TMenuForm() { qApp->removeEventFilter(this); }
+
+void TMenuForm::Fin_De_Session() {
+    // A modal loop still running (an exercise window, a message) lets go as
+    // soon as the quit comes; until then no new series may start.
+    session_finie_ = true;
+    Fin_Fermeture(false);
+    if (Quitte) Quitte();
+}
 
 void TMenuForm::Construit_Menus() {
     std::function<void(QMenu*, const Element&, const QString&)> ajoute = [&](QMenu* menu, const Element& el,
@@ -374,8 +391,8 @@ void TMenuForm::FormResize() {
     Panel2->move(10, H - 30 - Panel2->height());
     Panel1->move((W - Panel1->width()) / 2, (H - Panel1->height()) / 2);
     const int liste = std::max(40, height() - 85);
-    for (auto [wp, lb, e, i] : {std::tuple{WinPanel1, ListBox1, BitBtn3, BitBtn4},
-                                std::tuple{WinPanel2, ListBox2, BitBtn5, BitBtn6}}) {
+    using Panneau = std::tuple<TWinPanel*, QAbstractItemView*, QPushButton*, QPushButton*>;
+    for (auto [wp, lb, e, i] : {Panneau{WinPanel1, ListBox1, BitBtn3, BitBtn4}, Panneau{WinPanel2, ListBox2, BitBtn5, BitBtn6}}) {
         wp->setGeometry(0, 0, W, H);
         const int haut = std::min(liste, H - 16 - 32);
         lb->setGeometry(0, 16, W, haut);
@@ -414,9 +431,11 @@ void TMenuForm::FormActivate() {
     Timer1->start();
     Panel1->show();
     Commune::Serie.Remet_A_Zero();
-    Edit1->clear();
-    Edit2->clear();
-    Edit3->clear();
+    resultats_sauves_ = false;
+    // setText drops the undo history: the previous pupil never comes back.
+    Edit1->setText(QString());
+    Edit2->setText(QString());
+    Edit3->setText(QString());
 }
 
 void TMenuForm::Calcule_Chemins() {
@@ -481,12 +500,12 @@ bool TMenuForm::FormKeyDown(QKeyEvent* e) {
         return true;
     }
     if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && e->key() == Qt::Key_F3) {
-        Montre_Liste(WinPanel1, ListBox1, Fichier_Local, QStringLiteral("Fichier local  ("),
+        Montre_Liste(WinPanel1, Fichier_Local, QStringLiteral("Fichier local  ("),
                      QStringLiteral("Le fichier local de notes n'existe pas !"));
         return true;
     }
     if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && e->key() == Qt::Key_F9) {
-        Montre_Liste(WinPanel2, ListBox2, Fichier_General, QStringLiteral("Fichier général  ("),
+        Montre_Liste(WinPanel2, Fichier_General, QStringLiteral("Fichier général  ("),
                      QStringLiteral("Le fichier global de notes n'existe pas !"));
         return true;
     }
@@ -586,48 +605,59 @@ void TMenuForm::Ouvre(const QString& classe) {
     Fenetres::Montre_Modale(w, this);
 }
 
-void TMenuForm::Titre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& titre) {
-    panneau->setTitre(Resultats::Titre_Liste(titre, liste));
-}
-
-void TMenuForm::Montre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre,
-                             const QString& erreur) {
+void TMenuForm::Montre_Liste(TWinPanel* panneau, const QString& fichier, const QString& titre, const QString& erreur) {
     showMaximized();
-    if (fichier.isEmpty() || !Resultats::Affiche_Liste(liste, fichier)) {
+    const bool lue = !fichier.isEmpty() && (panneau == WinPanel1 ? Resultats::Affiche_Liste(ListBox1, fichier)
+                                                                  : Modele2->Charge(fichier));
+    if (!lue) {
         Plateforme::Message_Erreur(this, erreur);
         return;
     }
-    Titre_Liste(panneau, liste, titre);
+    Titre_Liste(panneau, titre);
     FormResize();
     panneau->show();
     panneau->raise();
 }
 
-void TMenuForm::Vide_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre) {
-    // The general file is shared with other computers' appends.
-    Resultats::Efface_Liste(liste, fichier, liste == ListBox2);  // a failure is ignored
-    Titre_Liste(panneau, liste, titre);
+void TMenuForm::Titre_Liste(TWinPanel* panneau, const QString& titre) {
+    const int lignes = panneau == WinPanel1 ? ListBox1->count() : Modele2->rowCount();
+    panneau->setTitre(Resultats::Titre_Liste(titre, lignes));
 }
 
-void TMenuForm::BitBtn3Click() { Vide_Liste(WinPanel1, ListBox1, Fichier_Local, QStringLiteral("Fichier local  (")); }
-void TMenuForm::BitBtn5Click() {
-    Vide_Liste(WinPanel2, ListBox2, Fichier_General, QStringLiteral("Fichier général  ("));
+void TMenuForm::BitBtn3Click() {
+    // The list is emptied only once its file is.
+    if (!Resultats::Efface_Liste(ListBox1, Fichier_Local, false)) {
+        Plateforme::Message_Erreur(this, Resultats::Erreur_Effacement(Fichier_Local));
+        return;
+    }
+    Titre_Liste(WinPanel1, QStringLiteral("Fichier local  ("));
 }
+
+void TMenuForm::BitBtn5Click() {
+    // The general file is shared with other computers' appends.
+    if (!Resultats::Sauve_Liste(Fichier_General, {}, true)) {
+        Plateforme::Message_Erreur(this, Resultats::Erreur_Effacement(Fichier_General));
+        return;
+    }
+    Modele2->Vide();
+    Titre_Liste(WinPanel2, QStringLiteral("Fichier général  ("));
+}
+
 void TMenuForm::BitBtn4Click() {
-    if (ListBox1->count() > 0) Imprime_Liste(ListBox1);
+    if (ListBox1->count() > 0) Resultats::Imprime_Liste(Resultats::Lignes_De(ListBox1), this);
 }
 void TMenuForm::BitBtn6Click() {
-    if (ListBox2->count() > 0) Imprime_Liste(ListBox2);
+    if (Modele2->rowCount() > 0) Resultats::Imprime_Liste(Modele2->Lignes(), this);
 }
 
-void TMenuForm::Imprime_Liste(QListWidget* liste) { Resultats::Imprime_Liste(Resultats::Lignes_De(liste), this); }
-
-void TMenuForm::Sauve_Results() {
+void TMenuForm::Sauve_Results(bool messages) {
     Timer1->stop();
+    if (!serie_demarree_ || resultats_sauves_) return;
     TScorForm* scores = Scores();
     if (!scores) return;
+    resultats_sauves_ = true;
     Resultats::Sauve_Results(*scores, ListBox1, Chemins_Series,
-                             QString::fromStdString(Identite::Texte_Duree(horloge_.Duree())), this);
+                             QString::fromStdString(Identite::Texte_Duree(horloge_.Duree())), this, messages);
 }
 
 QString TMenuForm::Rapport_Note() const { return Resultats::Rapport_Note(); }
@@ -637,16 +667,23 @@ bool TMenuForm::FormCloseQuery() {
     return Plateforme::Message_Confirmation(this, QStringLiteral("Voulez-vous vraiment quitter le logiciel ?"));
 }
 
-void TMenuForm::FormClose() {
+void TMenuForm::FormClose() { Fin_Fermeture(true); }
+
+void TMenuForm::Fin_Fermeture(bool messages) {
     fin_ = true;
     Timer1->stop();
-    Sauve_Results();
+    Sauve_Results(messages);
     if (Etat_Verrou(1, false)) Bascule_VerrNum();
     Plateforme::Ferme_Aide();
     veille_.Desactive();
 }
 
 void TMenuForm::closeEvent(QCloseEvent* e) {
+    // Once the session is ending, nothing more is asked.
+    if (session_finie_) {
+        e->accept();
+        return;
+    }
     if (!FormCloseQuery()) {
         e->ignore();
         return;

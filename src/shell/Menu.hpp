@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMap>
 #include <QMenu>
@@ -13,10 +14,12 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 #include "framework/WinPanel.hpp"
 #include "platform/Veille.hpp"
 #include "shell/Chemins.hpp"
+#include "shell/Modele_Notes.hpp"
 #include "shell/logic/Identite.hpp"
 
 class TScorForm;
@@ -48,7 +51,8 @@ public:
     QPushButton* BitBtn3;
     QPushButton* BitBtn4;
     TWinPanel* WinPanel2;
-    QListWidget* ListBox2;
+    QListView* ListBox2;       // the general file can be very long:
+    Modele_Notes* Modele2;     // its lines, sorted, behind a list view
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
     QLabel* StaticText1;
@@ -94,8 +98,16 @@ public:
     // Opens the window of a menu item modally.
     void Ouvre(const QString& classe);
 
-    // Ends the series: updates the score table and records the results line.
-    void Sauve_Results();
+    // Ends the series: updates the score table and records the results line,
+    // once per series whoever asks. Without messages nothing is asked nor
+    // shown (the size warning is skipped, the line still written).
+    void Sauve_Results(bool messages = true);
+    // The session ends (logout, shutdown, a termination signal): what a close
+    // does at its end, without any question or message, even with an exercise
+    // window or a message open; then the program quits.
+    void Fin_De_Session();
+    // How the program quits then (tests replace it).
+    std::function<void()> Quitte;
     // The mark report shown by Ctrl+F3.
     QString Rapport_Note() const;
     // The score table window created at start-up (none when tested alone).
@@ -121,11 +133,10 @@ private:
     bool Edit_Touche(QLineEdit* edit, QKeyEvent* e);
     void Construit_Menus();
     void Active_Menus(bool actifs);
-    void Montre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre,
-                      const QString& erreur);
-    void Titre_Liste(TWinPanel* panneau, QListWidget* liste, const QString& titre);
-    void Vide_Liste(TWinPanel* panneau, QListWidget* liste, const QString& fichier, const QString& titre);
-    void Imprime_Liste(QListWidget* liste);
+    void Montre_Liste(TWinPanel* panneau, const QString& fichier, const QString& titre, const QString& erreur);
+    void Titre_Liste(TWinPanel* panneau, const QString& titre);
+    // What closing does at its end (once); messages: false at a session's end.
+    void Fin_Fermeture(bool messages);
 
     QList<QAction*> principaux_;
     QMap<QString, QAction*> actions_;
@@ -135,4 +146,6 @@ private:
     Empeche_Veille veille_;
     bool serie_demarree_ = false;
     bool fin_ = false;
+    bool resultats_sauves_ = false;  // the running series is recorded
+    bool session_finie_ = false;     // the session ends: nothing more is asked
 };

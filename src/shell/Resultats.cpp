@@ -13,7 +13,6 @@
 #include <QPrinterInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -89,6 +88,8 @@ std::function<bool()>& Imprimante_Presente() {
 // ---------------------------------------------------------------------------
 // Time texts
 
+QLocale Langue_Fichiers() { return QLocale(QLocale::French, QLocale::France); }
+
 QString Texte_Heure_Longue(const QTime& heure, const QLocale& langue) {
     QString format = langue.timeFormat(QLocale::LongFormat);
     format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b\\s*")));
@@ -127,13 +128,7 @@ bool Sauve_Liste(const QString& chemin, const QStringList& lignes, bool partage)
     const std::string o = Windows1252::Ecrit_Texte(Vers_Std(lignes));
     std::optional<Verrou_Partage> verrou;
     if (partage) verrou.emplace(chemin, 5000);
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(o.data(), static_cast<qint64>(o.size())) != static_cast<qint64>(o.size())) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return Chemins::Ecrit_Entier(chemin, QByteArray(o.data(), static_cast<qsizetype>(o.size())));
 }
 
 QStringList Lignes_De(const QListWidget* liste) {
@@ -153,12 +148,20 @@ bool Affiche_Liste(QListWidget* liste, const QString& chemin) {
 }
 
 bool Efface_Liste(QListWidget* liste, const QString& chemin, bool partage) {
+    if (!Sauve_Liste(chemin, {}, partage)) return false;
     if (liste) liste->clear();
-    return Sauve_Liste(chemin, {}, partage);
+    return true;
 }
 
+QString Titre_Liste(const QString& debut, int lignes) { return debut + QString::number(lignes) + QLatin1Char(')'); }
+
 QString Titre_Liste(const QString& debut, const QListWidget* liste) {
-    return debut + QString::number(liste ? liste->count() : 0) + QLatin1Char(')');
+    return Titre_Liste(debut, liste ? liste->count() : 0);
+}
+
+QString Erreur_Effacement(const QString& chemin) {
+    return QStringLiteral("Le fichier ") + QDir::toNativeSeparators(chemin) +
+           QStringLiteral(" n'a pas pu être vidé.\r\nLa liste est conservée.");
 }
 
 QString Rapport_Note() {
@@ -188,8 +191,8 @@ void Avertit_Si_Gros(const QString& chemin, QWidget* parent) {
 // End of a series
 
 QString Sauve_Results(TScorForm& scores, QStringList& liste_locale, const Emplacements& chemins,
-                      const QString& duree, QWidget* parent) {
-    scores.FormActivate();
+                      const QString& duree, QWidget* parent, bool messages) {
+    scores.FormActivate(messages);
     scores.Sauve_Scores();
     if (Commune::Serie.NbExercices == 0) return {};
 
@@ -200,15 +203,15 @@ QString Sauve_Results(TScorForm& scores, QStringList& liste_locale, const Emplac
     liste_locale.append(ligne);
     Sauve_Liste(chemins.fichier_local, liste_locale);
 
-    Avertit_Si_Gros(chemins.fichier_general, parent);
+    if (messages) Avertit_Si_Gros(chemins.fichier_general, parent);
     Ajoute_Ligne(chemins.fichier_general, ligne);
     return ligne;
 }
 
 QString Sauve_Results(TScorForm& scores, QListWidget* liste_locale, const Emplacements& chemins,
-                      const QString& duree, QWidget* parent) {
+                      const QString& duree, QWidget* parent, bool messages) {
     QStringList lignes = Lignes_De(liste_locale);
-    const QString ligne = Sauve_Results(scores, lignes, chemins, duree, parent);
+    const QString ligne = Sauve_Results(scores, lignes, chemins, duree, parent, messages);
     if (liste_locale && !ligne.isEmpty()) liste_locale->addItem(ligne);
     return ligne;
 }

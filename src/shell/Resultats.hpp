@@ -18,12 +18,15 @@ class TScorForm;
 
 namespace Resultats {
 
-// The system's long time format without a time zone ("15:42:10").
-QString Texte_Heure_Longue(const QTime& heure, const QLocale& langue = QLocale::system());
-// The system's short date, a space and the long time ("07/12/2026 15:42:10").
-QString Texte_Date_Heure(const QDateTime& moment, const QLocale& langue = QLocale::system());
+// The results files are read by teachers on many computers: their dates and
+// times are written the French way whatever this computer's settings.
+QLocale Langue_Fichiers();
+// The long time format without a time zone ("15:42:10").
+QString Texte_Heure_Longue(const QTime& heure, const QLocale& langue = Langue_Fichiers());
+// The short date, a space and the long time ("07/12/2026 15:42:10").
+QString Texte_Date_Heure(const QDateTime& moment, const QLocale& langue = Langue_Fichiers());
 // A duration written as a time of day in the long time format ("00:12:34").
-QString Texte_Duree(qint64 millisecondes, const QLocale& langue = QLocale::system());
+QString Texte_Duree(qint64 millisecondes, const QLocale& langue = Langue_Fichiers());
 
 // The lines of a notes file (Windows Latin, CR LF or LF line ends);
 // nothing when the file does not exist or cannot be read.
@@ -37,11 +40,15 @@ bool Sauve_Liste(const QString& chemin, const QStringList& lignes, bool partage 
 
 // The two list panels of the main window. Affiche_Liste fills the list box
 // with the file's lines (false, list unchanged, when the file does not
-// exist); Efface_Liste empties the list box and saves the empty list over
-// the file; Titre_Liste gives "Fichier local  (" + count + ")" and the like.
+// exist); Efface_Liste saves the empty list over the file and, once it is
+// written, empties the list box (false, list kept, when the file could not
+// be written); Titre_Liste gives "Fichier local  (" + count + ")" and the like.
 bool Affiche_Liste(QListWidget* liste, const QString& chemin);
 bool Efface_Liste(QListWidget* liste, const QString& chemin, bool partage);
+QString Titre_Liste(const QString& debut, int lignes);
 QString Titre_Liste(const QString& debut, const QListWidget* liste);
+// The message shown when a list's file could not be emptied.
+QString Erreur_Effacement(const QString& chemin);
 QStringList Lignes_De(const QListWidget* liste);
 
 // The mark report of the running series, shown as an information message.
@@ -61,12 +68,14 @@ void Avertit_Si_Gros(const QString& chemin, QWidget* parent);
 // score table is refreshed and saved; when at least one exercise was done,
 // the results line (dated by Plateforme::Maintenant(), with duree the usage
 // time in the long time format) is added to the local list, which is saved
-// whole, and appended to the general file. Failures are ignored. Returns
-// the results line, empty when none was written.
+// whole, and appended to the general file. Failures are ignored. Without
+// messages (the session is ending), nothing is asked nor shown: the size
+// warning is skipped, the line still appended. Returns the results line,
+// empty when none was written.
 QString Sauve_Results(TScorForm& scores, QStringList& liste_locale, const Emplacements& chemins,
-                      const QString& duree, QWidget* parent);
+                      const QString& duree, QWidget* parent, bool messages = true);
 QString Sauve_Results(TScorForm& scores, QListWidget* liste_locale, const Emplacements& chemins,
-                      const QString& duree, QWidget* parent);
+                      const QString& duree, QWidget* parent, bool messages = true);
 
 // Prints a notes list (nothing for an empty list) on the default printer.
 // Without any printer, the same pages may be saved as a PDF file chosen by

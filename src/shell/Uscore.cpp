@@ -167,7 +167,7 @@ void TScorForm::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) FormActivate();
 }
 
-void TScorForm::FormActivate() {
+void TScorForm::FormActivate(bool messages) {
     if (Commune::Couleurs_Riches) {
         QPalette grille = ImpGrid1->palette();
         grille.setColor(QPalette::Base, QColor(255, 255, 229));
@@ -191,7 +191,7 @@ void TScorForm::FormActivate() {
         Place_Eleve(g, Commune::Nom, Commune::Prenom, Commune::Serie.Score);
     } catch (const Grille::Erreur_Cellule& erreur) {
         QApplication::restoreOverrideCursor();
-        Plateforme::Message_Erreur(this, QString::fromStdString(erreur.what()));
+        if (messages) Plateforme::Message_Erreur(this, QString::fromStdString(erreur.what()));
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     QApplication::restoreOverrideCursor();

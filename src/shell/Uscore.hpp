@@ -31,7 +31,8 @@ public:
     // Rebuilds the table: empties the entries, loads Commune::Fichier_Scores
     // when it exists, places the running pupil and sorts. The main window
     // calls it before saving the table at the end of a series.
-    void FormActivate();
+    // messages: false when nothing may be shown (the session is ending).
+    void FormActivate(bool messages = true);
 
     // Saves the table over Commune::Fichier_Scores; false on failure.
     bool Sauve_Scores() const;

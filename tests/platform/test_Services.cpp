@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +33,24 @@ private slots:
         QVERIFY(Plateforme::Support_Lecture_Seule("ext4", true));
         QVERIFY(!Plateforme::Support_Lecture_Seule("ext4", false));
         QVERIFY(!Plateforme::Sur_CDROM());  // the build folder is writable
+    }
+
+    void messages_en_francais_dans_l_ordre_offert() {
+        // Before any translation is installed, and whatever the desktop's order.
+        QStringList vus;
+        QTimer::singleShot(0, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite) return;
+            QList<QAbstractButton*> b = boite->buttons();
+            std::sort(b.begin(), b.end(), [](auto* x, auto* y) { return x->x() < y->x(); });
+            for (auto* x : b) vus << x->text().remove('&');
+            boite->button(QMessageBox::No)->click();
+        });
+        const auto choix = Plateforme::Dialogues_Systeme()->Message(
+            nullptr, Plateforme::Style::Avertissement, QStringLiteral("Nouvelle série ?"),
+            {Plateforme::Bouton::Oui, Plateforme::Bouton::Non, Plateforme::Bouton::Ignorer});
+        QCOMPARE(vus, (QStringList{"Oui", "Non", "Ignorer"}));
+        QCOMPARE(choix, Plateforme::Bouton::Non);
     }
 
     void boutons_standard_en_francais() {

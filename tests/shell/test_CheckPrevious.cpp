@@ -1,11 +1,15 @@
 // The single-instance rule, with real second processes: this program runs
 // itself with "--copie" to play a copy of the program that starts and stays.
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #include "shell/CheckPrevious.hpp"
 
@@ -91,6 +95,41 @@ private slots:
         QTRY_COMPARE(appels, 1);
     }
 
+    void unVerrouIllisibleOuAbandonneNeBloquePas() {
+        const QString p = QStringLiteral("/mnt/classe/tavelune");
+        const QString verrou = Instance_Partagee(p, dossier_.path()).Chemin_Verrou(0);
+        auto Pose = [&](const QByteArray& contenu, int age_s) {
+            QFile f(verrou);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(contenu);
+            f.flush();
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-age_s), QFileDevice::FileModificationTime));
+        };
+        // A copy that is still writing its fresh record is respected...
+        Pose(QByteArray(), 0);
+        QVERIFY(Instance_Partagee(p, dossier_.path()).Deja_Active(1));
+        // ...but an empty or garbled record a few seconds old holds nothing.
+        for (const QByteArray& contenu : {QByteArray(), QByteArray("\x01\xFFpas un verrou\n")}) {
+            Pose(contenu, 30);
+            Instance_Partagee apres(p, dossier_.path());
+            QVERIFY(!apres.Deja_Active(1));
+        }
+        // A record left by a copy that has ended.
+        QProcess morte;
+        morte.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--verrou"), verrou});
+        QVERIFY(morte.waitForFinished(10000));
+        QCOMPARE(morte.exitCode(), 0);
+        QVERIFY(QFile::exists(verrou));
+        Instance_Partagee apres(p, dossier_.path());
+        QVERIFY(!apres.Deja_Active(1));
+        // A copy that runs keeps its place, however long it has run.
+        QFile tenu(verrou);
+        QVERIFY(tenu.open(QIODevice::ReadWrite));
+        QVERIFY(tenu.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
+        tenu.close();
+        QVERIFY(Instance_Partagee(p, dossier_.path()).Deja_Active(1));
+    }
+
     void apresLaFinDeLaPremiereUneNouvelleCopieDemarre() {
         {
             Instance_Partagee premiere(programme_, dossier_.path());
@@ -138,6 +177,12 @@ int main(int argc, char* argv[]) {
     if (argc == 4 && QByteArray(argv[1]) == "--copie") {
         QCoreApplication app(argc, argv);
         return Copie(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    if (argc == 3 && QByteArray(argv[1]) == "--verrou") {
+        // Takes the lock and ends without giving it back, as a crash would.
+        QLockFile verrou(QString::fromLocal8Bit(argv[2]));
+        if (!verrou.tryLock(0)) return 1;
+        std::_Exit(0);
     }
     QCoreApplication app(argc, argv);
     test_CheckPrevious t;

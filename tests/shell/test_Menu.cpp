@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QStandardPaths>
@@ -286,6 +287,24 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), f_->Edit1);
     }
 
+    void apresNouveauLElevePrecedentNeRevientPas() {
+        const QStringList tapes{"dupont", "marie", "4b"};
+        QList<QLineEdit*> cases{f_->Edit1, f_->Edit2, f_->Edit3};
+        for (int i = 0; i < 3; ++i) {
+            cases[i]->setFocus();
+            QTest::keyClicks(cases[i], tapes[i]);
+        }
+        f_->BitBtn2Click();
+        services_->reponses = {Bouton::Oui};
+        f_->Nouveau1Click();
+        for (QLineEdit* e : cases) {
+            e->setFocus();
+            QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(e->text().isEmpty());
+        }
+        QVERIFY(!f_->BitBtn2->isEnabled());
+    }
+
     void lHorlogeCompteAuDelaDeMinuit() {
         services_->maintenant = QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0));
         f_->FormActivate();
@@ -354,6 +373,17 @@ private slots:
         Touche(Qt::Key_F3, Qt::ControlModifier);
         QCOMPARE(services_->messages.size(), 3);
         QCOMPARE(services_->messages[2].style, Style::Information);
+
+        // A general file that cannot be emptied keeps its list, and says so.
+        QVERIFY(QFile::remove(f_->Fichier_General));
+        QVERIFY(QDir().mkpath(f_->Fichier_General));
+        f_->BitBtn5->click();
+        QCOMPARE(services_->messages.size(), 4);
+        QCOMPARE(services_->messages[3].style, Style::Erreur);
+        QCOMPARE(services_->messages[3].texte, QStringLiteral("Le fichier ") + f_->Fichier_General +
+                                                   QStringLiteral(" n'a pas pu être vidé.\r\nLa liste est conservée."));
+        QCOMPARE(f_->Modele2->rowCount(), 5);
+        QCOMPARE(f_->WinPanel2->Titre(), QStringLiteral("Fichier général  (5)"));
     }
 
     void laListeLocaleGardeLesDernieresLignes() {

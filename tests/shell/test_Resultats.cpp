@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "framework/logic/Commune.hpp"
 #include "shell/Chemins.hpp"
@@ -17,6 +20,19 @@ namespace {
 QByteArray Lit(const QString& chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs f in a child process that is not root, so that file permissions
+// apply even when the tests run as root; the child's exit code.
+int Hors_Root(const std::function<int()>& f) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(90);
+        ::_exit(f());
+    }
+    int statut = 0;
+    if (pid < 0 || ::waitpid(pid, &statut, 0) != pid) return -1;
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
 }
 
 void Ecrit(const QString& chemin, const QByteArray& octets) {
@@ -76,6 +92,9 @@ private slots:
                  QStringLiteral("07/12/2026 15:42:10"));
         QCOMPARE(Resultats::Texte_Duree(12 * 60000 + 34000, fr), QStringLiteral("00:12:34"));
         QCOMPARE(Resultats::Texte_Heure_Longue(QTime(9, 5, 0), fr), QStringLiteral("09:05:00"));
+        // The same on every computer, whatever its own settings.
+        QCOMPARE(Resultats::Texte_Date_Heure(QDateTime(QDate(2026, 12, 8), QTime(4, 5, 6))),
+                 QStringLiteral("08/12/2026 04:05:06"));
     }
 
     void emplacements_des_fichiers() {
@@ -96,16 +115,64 @@ private slots:
         QCOMPARE(e.fichier_scores, donnees + QStringLiteral("TEMP/TAVELUNE.SCO"));
         QCOMPARE(e.fichier_general, donnees + QStringLiteral("TEMP/TAVELUNE.LOG"));
         QCOMPARE(QString::fromStdString(Commune::Fichier_Scores), e.fichier_scores);
+    }
 
-        // A program folder nobody may write to: the same, so no result is lost.
-        if (QFile(prog).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner) &&
-            !Chemins::Inscriptible(prog + QStringLiteral("essai"))) {
-            e = Chemins::Calcule(prog, donnees, false);
-            QVERIFY(!e.programme_inscriptible);
-            QCOMPARE(e.fichier_general, donnees + QStringLiteral("TEMP/TAVELUNE.LOG"));
+    // A network share: the teacher decides, file by file, what pupils may
+    // write. The files are judged in a child process that is not root, so
+    // that the permissions apply even when the tests run as root.
+    void fichiers_partages_juges_un_par_un() {
+        QFile::setPermissions(dossier_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        const auto lecture = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        const auto tous = lecture | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        const auto dossier = lecture | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        struct Cas {
+            const char* nom;
+            QFileDevice::Permissions dossier, scores, general;
+            bool cdrom, scores_au_programme, general_au_programme;
+        };
+        const Cas cas[] = {
+            {"dossier fermé, fichiers ouverts", dossier, tous, tous, false, true, true},
+            {"table en lecture seule", dossier | tous, lecture, tous, false, false, true},
+            {"tout en lecture seule", dossier, lecture, lecture, false, false, false},
+            {"support en lecture seule", dossier | tous, tous, tous, true, false, false},
+        };
+        const QByteArray table = "3,11\r\n0,1,PROF\r\n2,1,480\r\n";
+        for (const Cas& c : cas) {
+            const QString racine = dossier_.filePath(QString::fromUtf8(c.nom)) + QLatin1Char('/');
+            const QString prog = racine + QStringLiteral("prog/"), donnees = racine + QStringLiteral("donnees/");
+            QDir().mkpath(prog);
+            QDir().mkpath(donnees);
+            QFile::setPermissions(racine, dossier);
+            QFile::setPermissions(donnees, dossier | tous);
+            Ecrit(prog + QStringLiteral("TAVELUNE.SCO"), table);
+            Ecrit(prog + QStringLiteral("TAVELUNE.LOG"), "avant\r\n");
+            QFile::setPermissions(prog + QStringLiteral("TAVELUNE.SCO"), c.scores);
+            QFile::setPermissions(prog + QStringLiteral("TAVELUNE.LOG"), c.general);
+            QFile::setPermissions(prog, c.dossier);
+
+            const int r = Hors_Root([&] {
+                const Emplacements e = Chemins::Calcule(prog, donnees, c.cdrom);
+                // A table kept locally starts from the installation's one.
+                const bool amorcee = e.scores_au_programme || Lit(e.fichier_scores) == table;
+                const bool table_ecrite = Chemins::Ecrit_Entier(e.fichier_scores, "nouvelle table");
+                const bool ligne_ecrite = Resultats::Ajoute_Ligne(e.fichier_general, QStringLiteral("ligne"), 100);
+                return (e.scores_au_programme ? 1 : 0) | (e.general_au_programme ? 2 : 0) | (amorcee ? 4 : 0) |
+                       (table_ecrite ? 8 : 0) | (ligne_ecrite ? 16 : 0);
+            });
+            QFile::setPermissions(prog, dossier | tous);
+            const QByteArray nom = c.nom;
+            QVERIFY2(r >= 0 && r < 32, nom);
+            QVERIFY2(bool(r & 1) == c.scores_au_programme && bool(r & 2) == c.general_au_programme, nom);
+            QVERIFY2((r & 28) == 28, nom);
+            // Each file is written where it was judged writable, and only there.
+            const QString scores = (c.scores_au_programme ? prog : donnees) + QStringLiteral("TAVELUNE.SCO");
+            const QString general = (c.general_au_programme ? prog : donnees) + QStringLiteral("TAVELUNE.LOG");
+            QVERIFY2(Lit(scores) == "nouvelle table", nom);
+            QVERIFY2(Lit(general) == (c.general_au_programme ? "avant\r\nligne\r\n" : "ligne\r\n"), nom);
+            if (!c.scores_au_programme) QVERIFY2(Lit(prog + QStringLiteral("TAVELUNE.SCO")) == table, nom);
+            if (!c.general_au_programme) QVERIFY2(Lit(prog + QStringLiteral("TAVELUNE.LOG")) == "avant\r\n", nom);
         }
-        QFile(prog).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(Chemins::Inscriptible(prog + QStringLiteral("essai")));
     }
 
     void liste_locale_chargee_et_limitee() {
@@ -139,6 +206,11 @@ private slots:
         QCOMPARE(Resultats::Lignes_De(&liste), (QStringList{"un", "deux"}));
         QCOMPARE(Resultats::Titre_Liste(QStringLiteral("Fichier général  ("), &liste),
                  QStringLiteral("Fichier général  (2)"));
+        // A file that cannot be written keeps its list.
+        const QString dossier = dossier_.filePath(QStringLiteral("un dossier"));
+        QDir().mkpath(dossier);
+        QVERIFY(!Resultats::Efface_Liste(&liste, dossier, false));
+        QCOMPARE(liste.count(), 2);
         QVERIFY(Resultats::Efface_Liste(&liste, chemins_.fichier_general, true));
         QCOMPARE(liste.count(), 0);
         QCOMPARE(Lit(chemins_.fichier_general), QByteArray());

@@ -67,8 +67,10 @@ std::string Ligne_Resultats(const std::string& nom, const std::string& prenom, c
 }
 
 void Limite_Liste_Locale(std::vector<std::string>& lignes) {
-    while (lignes.size() > Lignes_Locales_Max)
-        lignes.erase(lignes.begin(), lignes.begin() + static_cast<std::ptrdiff_t>(Lignes_Locales_Retirees));
+    const std::size_t n = lignes.size();
+    if (n <= Lignes_Locales_Max) return;
+    const std::size_t blocs = (n - Lignes_Locales_Max + Lignes_Locales_Retirees - 1) / Lignes_Locales_Retirees;
+    lignes.erase(lignes.begin(), lignes.begin() + static_cast<std::ptrdiff_t>(blocs * Lignes_Locales_Retirees));
 }
 
 bool Fichier_General_Trop_Gros(long long taille) { return taille > Taille_Generale_Max; }

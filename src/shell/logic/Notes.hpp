@@ -29,7 +29,8 @@ std::string Ligne_Resultats(const std::string& nom, const std::string& prenom, c
                             const Commune::Compteurs_Serie& compteurs);
 
 // The local notes list keeps the latest lines only: once it holds more than
-// 60 lines, its 31 oldest lines go (again while it still holds too many).
+// 60 lines, its oldest lines go by blocks of 31 until at most 60 are left
+// (61 lines keep 30), in one cut.
 constexpr std::size_t Lignes_Locales_Max = 60;
 constexpr std::size_t Lignes_Locales_Retirees = 31;
 void Limite_Liste_Locale(std::vector<std::string>& lignes);

@@ -86,7 +86,9 @@ std::string Vers_Utf8(const std::string& octets) {
     return r;
 }
 
-bool Est_Utf8_Etendu(const std::string& octets) {
+char32_t Code_Point(unsigned char octet) { return octet >= 0x80 && octet < 0xA0 ? Zone_80[octet - 0x80] : octet; }
+
+bool Est_Utf8_Etendu(std::string_view octets) {
     bool etendu = false;
     const std::size_t n = octets.size();
     std::size_t i = 0;

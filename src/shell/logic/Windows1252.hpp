@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Windows1252 {
@@ -21,7 +22,10 @@ std::string Vers_Utf8(const std::string& octets);
 // at least one accented letter (a file edited with a recent editor),
 // otherwise read as Windows-1252.
 std::string Texte_Lu(const std::string& octets);
-bool Est_Utf8_Etendu(const std::string& octets);
+bool Est_Utf8_Etendu(std::string_view octets);
+
+// The code point of one Windows-1252 byte.
+char32_t Code_Point(unsigned char octet);
 
 // Splits a file's content into lines ended by CR LF, LF or a lone CR; a
 // last line without end counts too, an empty content gives no line.

@@ -88,8 +88,11 @@ TEST(Liste_Locale, Les_Plus_Anciennes_Lignes_Partent_Au_Dela_De_60) {
     std::vector<std::string> grande(200, "x");
     grande.back() = "dernier";
     Limite_Liste_Locale(grande);
-    EXPECT_LE(grande.size(), 60u);
+    EXPECT_EQ(grande.size(), 45u);  // five blocks of 31 gone
     EXPECT_EQ(grande.back(), "dernier");
+    std::vector<std::string> enorme(100000, "x");
+    Limite_Liste_Locale(enorme);
+    EXPECT_EQ(enorme.size(), 100000u - 31u * 3224u);
 }
 
 TEST(Fichier_General, Avertissement_Au_Dessus_De_100000_Octets) {
