@@ -3,6 +3,7 @@
 // and Enter walking through the boxes.
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "framework/logic/Commune.hpp"
@@ -33,8 +34,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         for (Qt::KeyboardModifiers m : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::MetaModifier), Qt::ControlModifier | Qt::AltModifier})
             QTest::keyClick(f->Edit1, 'x', m);
+        // A format character (here a zero-width non-joiner, typed with Ctrl+Shift
+        // on some layouts) is a character like any other.
+        QKeyEvent zwnj(QEvent::KeyPress, Qt::Key_unknown, Qt::ControlModifier | Qt::ShiftModifier, QString(QChar(0x200C)));
+        QApplication::sendEvent(f->Edit1, &zwnj);
         QCOMPARE(f->Edit1->text(), QString());
-        QCOMPARE(services.bips, 3);
+        QCOMPARE(services.bips, 4);
         QTest::keyClick(f->Edit1, '7', Qt::AltModifier);  // a digit typed with Alt held still goes in
         QCOMPARE(f->Edit1->text(), QString("7"));
         f->Edit1->setText(QString());
