@@ -128,11 +128,12 @@ void TEntree::mouseReleaseEvent(QMouseEvent* e) {
 void TEntree::contextMenuEvent(QContextMenuEvent* e) { e->accept(); }
 
 void TEntree::inputMethodEvent(QInputMethodEvent* e) {
-    // Composed characters (dead keys, input methods) go through the filter too.
+    // Composed characters (dead keys, input methods) go through the filter
+    // too, as a paste.
     const QString t = e->commitString();
     QInputMethodEvent vide;
     QLineEdit::inputMethodEvent(&vide);
-    Tape(t);
+    Colle(t);
     e->accept();
 }
 

@@ -141,6 +141,12 @@ private:
         case 14: {
             // Any character a keyboard layout may send, with no key code.
             const QChar ch(char16_t(Tire(0x3000)));
+            if (Tire(4) == 0) {  // or composed by an input method
+                QInputMethodEvent compose;
+                compose.setCommitString(QString(ch) + QChar(u'0' + Tire(10)));
+                QApplication::sendEvent(Cible(), &compose);
+                return QStringLiteral("composé U+%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+            }
             QKeyEvent touche(QEvent::KeyPress, Qt::Key_unknown, Modificateurs(), QString(ch));
             QApplication::sendEvent(Cible(), &touche);
             return QStringLiteral("caractère U+%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
