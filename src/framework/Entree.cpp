@@ -27,22 +27,55 @@ void TEntree::Fond(const QColor& c) {
     setPalette(p);
 }
 
-bool TEntree::Caractere(char32_t c) {
-    const std::u32string texte = text().toStdU32String();
-    const Exercice::Decision d = filtre_ ? filtre_(c, cursorPosition(), texte) : Exercice::Decision::Accepte(c);
+Exercice::Decision TEntree::Decide(char32_t c) const {
+    // The filter sees the text the character goes into: a selection is replaced.
+    QString texte = text();
+    int curseur = cursorPosition();
+    if (hasSelectedText() && c != Exercice::Retour_Arriere) {
+        curseur = selectionStart();
+        texte.remove(curseur, selectedText().size());
+    }
+    const int position = static_cast<int>(texte.left(curseur).toUcs4().size());
+    return filtre_ ? filtre_(c, position, texte.toStdU32String()) : Exercice::Decision::Accepte(c);
+}
+
+bool TEntree::Caractere(char32_t c, bool bip) {
+    const Exercice::Decision d = Decide(c);
     switch (d.genre) {
     case Exercice::Decision::Passe:
         if (d.caractere == Exercice::Retour_Arriere) backspace();
         else insert(QString::fromUcs4(&d.caractere, 1));
         return true;
     case Exercice::Decision::Ignore: return true;
-    case Exercice::Decision::Bip: Plateforme::Bip(); return false;
+    case Exercice::Decision::Bip:
+        if (bip) Plateforme::Bip();
+        return false;
     }
     return true;
 }
 
 void TEntree::Tape(const QString& texte) {
     for (char32_t c : texte.toUcs4()) Caractere(c);
+}
+
+void TEntree::Colle(const QString& texte) {
+    // Everything that passes the filter goes in; one beep at most for the rest.
+    bool refus = false;
+    for (char32_t c : texte.toUcs4())
+        if (c != Exercice::Retour_Arriere && !Caractere(c, false)) refus = true;
+    if (refus) Plateforme::Bip();
+}
+
+bool TEntree::Tape_Un_Caractere(const QKeyEvent* e) {
+    // The keys the line edit itself would type in, whatever their modifiers
+    // (Alt, AltGr, Meta); Ctrl and Ctrl+Shift are shortcuts.
+    const QString t = e->text();
+    if (t.isEmpty()) return false;
+    const char32_t c = t.toUcs4().value(0);
+    if (QChar::category(c) == QChar::Other_Format) return true;
+    const Qt::KeyboardModifiers m = e->modifiers();
+    if (m == Qt::ControlModifier || m == (Qt::ShiftModifier | Qt::ControlModifier)) return false;
+    return QChar::isPrint(c);
 }
 
 void TEntree::keyPressEvent(QKeyEvent* e) {
@@ -52,38 +85,23 @@ void TEntree::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (e->matches(QKeySequence::Paste)) {
-        // Pasted text is typed in through the same filter; one beep at most.
-        bool refus = false;
-        const QString colle = QApplication::clipboard()->text();
-        for (char32_t c : colle.toUcs4()) {
-            const std::u32string texte = text().toStdU32String();
-            const auto d = filtre_ ? filtre_(c, cursorPosition(), texte) : Exercice::Decision::Accepte(c);
-            if (d.genre == Exercice::Decision::Passe && d.caractere != Exercice::Retour_Arriere)
-                insert(QString::fromUcs4(&d.caractere, 1));
-            else if (d.genre == Exercice::Decision::Bip) refus = true;
-        }
-        if (refus) Plateforme::Bip();
+        Colle(QApplication::clipboard()->text());
         e->accept();
         return;
     }
-    if (e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    const QString t = e->text();
-    const bool controle = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (e->key() == Qt::Key_Backspace) {
         Caractere(Exercice::Retour_Arriere);
         e->accept();
         return;
     }
-    if (t.isEmpty() || controle || !t.at(0).isPrint()) {
-        // Navigation, Delete, shortcuts and the like keep their usual meaning.
-        QLineEdit::keyPressEvent(e);
+    if (Tape_Un_Caractere(e)) {
+        for (char32_t c : e->text().toUcs4()) Caractere(c);
+        e->accept();
         return;
     }
-    for (char32_t c : t.toUcs4()) Caractere(c);
-    e->accept();
+    // Navigation, Delete, Undo, Cut, Copy, Select all and the like keep
+    // their usual meaning; none of them types a character.
+    QLineEdit::keyPressEvent(e);
 }
 
 void TEntree::mousePressEvent(QMouseEvent* e) {
@@ -110,11 +128,12 @@ void TEntree::mouseReleaseEvent(QMouseEvent* e) {
 void TEntree::contextMenuEvent(QContextMenuEvent* e) { e->accept(); }
 
 void TEntree::inputMethodEvent(QInputMethodEvent* e) {
-    // Composed characters (dead keys, input methods) go through the filter too.
+    // Composed characters (dead keys, input methods) go through the filter
+    // too, as a paste.
     const QString t = e->commitString();
     QInputMethodEvent vide;
     QLineEdit::inputMethodEvent(&vide);
-    Tape(t);
+    Colle(t);
     e->accept();
 }
 

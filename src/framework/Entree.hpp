@@ -19,6 +19,10 @@ public:
 
     // Types a text as the pupil would, character by character through the filter.
     void Tape(const QString& texte);
+    // Pastes a text: what passes the filter goes in, with one beep for the rest.
+    void Colle(const QString& texte);
+    // Whether a key press types a character (and so goes through the filter).
+    static bool Tape_Un_Caractere(const QKeyEvent* e);
 
 signals:
     void Entree();       // Enter or Return was pressed
@@ -34,8 +38,11 @@ protected:
     void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
-    // Puts one character through the filter; returns false when it beeped.
-    bool Caractere(char32_t c);
+    // What the filter decides for a character typed at the caret.
+    Exercice::Decision Decide(char32_t c) const;
+    // Puts one character through the filter; returns false when it was refused
+    // (with a beep when `bip`).
+    bool Caractere(char32_t c, bool bip = true);
     void Fond(const QColor& c);
 
     Filtre filtre_;

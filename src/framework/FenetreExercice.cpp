@@ -212,19 +212,23 @@ void TExerciceForm::Branche(TEntree* e, int index) {
 }
 
 void TExerciceForm::Entree_Validee(TEntree* e) {
-    // Enter walks on to the next empty answer box; in the last one, or when
-    // the others are filled, it confirms.
+    // Enter walks on to the next empty answer box; from the last one it goes
+    // back to the first empty box Confirm needs; with none left, it confirms.
+    const auto libre = [](TEntree* x) { return x->isVisible() && x->isEnabled() && x->text().isEmpty(); };
     const std::vector<TEntree*> entrees = Entrees();
     auto it = std::find(entrees.begin(), entrees.end(), e);
     if (it != entrees.end()) {
-        for (++it; it != entrees.end(); ++it) {
-            TEntree* suivante = *it;
-            if (suivante->isVisible() && suivante->isEnabled() && suivante->text().isEmpty()) {
-                suivante->setFocus(Qt::TabFocusReason);
-                return;
-            }
+        auto suivante = std::find_if(std::next(it), entrees.end(), libre);
+        if (suivante != entrees.end()) {
+            (*suivante)->setFocus(Qt::TabFocusReason);
+            return;
         }
     }
+    for (TEntree* requise : Entrees_Requises())
+        if (libre(requise)) {
+            requise->setFocus(Qt::TabFocusReason);
+            return;
+        }
     if (BBConf->isEnabled()) BBConfClick();
 }
 
@@ -282,7 +286,9 @@ void TExerciceForm::BBContClick() {
     Montre_Dessin(QStringLiteral("F"));
     LRep1->clear();
     LRep2->clear();
-    for (TEntree* e : Panel1->findChildren<TEntree*>()) e->clear();
+    // setText, unlike clear(), also drops the undo history: Ctrl+Z cannot
+    // bring the last answer back.
+    for (TEntree* e : Panel1->findChildren<TEntree*>()) e->setText(QString());
     const std::vector<TEntree*> entrees = Entrees();
     for (TEntree* e : entrees) e->setEnabled(true);
     // Tab goes through the answer boxes in the order they are read.
@@ -292,7 +298,10 @@ void TExerciceForm::BBContClick() {
     BBConf->setEnabled(false);
 }
 
-bool TExerciceForm::Reponse_Complete() const { return !Edit1->text().isEmpty(); }
+bool TExerciceForm::Reponse_Complete() const {
+    const std::vector<TEntree*> requises = Entrees_Requises();
+    return std::none_of(requises.begin(), requises.end(), [](TEntree* e) { return e->text().isEmpty(); });
+}
 
 void TExerciceForm::Edit1Change() { BBConf->setEnabled(cycle_.Question_Ouverte() && Reponse_Complete()); }
 

@@ -72,6 +72,12 @@ public:
     void BBScoreClick();
     void BBAideClick();
 
+    // The entries of the answer, in the order the judge reads them (and the
+    // index their filter is called with).
+    virtual std::vector<TEntree*> Entrees() const { return {Edit1}; }
+    // The entries that must be filled before Confirm may be pressed.
+    virtual std::vector<TEntree*> Entrees_Requises() const { return {Edit1}; }
+
     int Niveau() const { return cycle_.Niveau(); }
     const Exercice::Cycle& Cycle() const { return cycle_; }
     // The glyph's character code in the symbol font: "F", "A" or "B".
@@ -91,11 +97,9 @@ protected:
 
     // Shows the question just drawn.
     virtual void Affiche_Question() = 0;
-    // The entries of the answer, in the order the judge reads them.
-    virtual std::vector<TEntree*> Entrees() const { return {Edit1}; }
     // The entry that has the focus when a question is posed.
     virtual TEntree* Premiere_Entree() const { return Edit1; }
-    // Whether Confirm may be pressed with what is typed.
+    // Whether Confirm may be pressed with what is typed: every required entry filled.
     virtual bool Reponse_Complete() const;
     // Shows the correction of a wrong answer (by default in LRep1 and LRep2).
     virtual void Montre_Correction(const Exercice::Verdict& v);

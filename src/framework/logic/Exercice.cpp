@@ -11,8 +11,11 @@ namespace {
 bool Chiffre(char32_t c) { return c >= U'0' && c <= U'9'; }
 }  // namespace
 
-Decision Filtre_Entier_Signe(char32_t c, int curseur) {
-    if (c == U'+' || c == U'-') return curseur == 0 ? Decision::Accepte(c) : Decision::Silence();
+Decision Filtre_Entier_Signe(char32_t c, int curseur, const std::u32string& texte, const std::u32string& signes) {
+    const bool signe_devant = !texte.empty() && signes.find(texte.front()) != std::u32string::npos;
+    if (signes.find(c) != std::u32string::npos)
+        return curseur == 0 && !signe_devant ? Decision::Accepte(c) : Decision::Silence();
+    if (curseur == 0 && signe_devant && c != Retour_Arriere) return Decision::Refus();
     return Filtre_Entier(c);
 }
 
@@ -33,14 +36,15 @@ void Memoire_Enonces::Retient(const std::string& cle) {
     cles_[2] = cle;
 }
 
-Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string&) const {
-    return Filtre_Entier_Signe(c, curseur);
+Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string& texte) const {
+    return Filtre_Entier_Signe(c, curseur, texte);
 }
 
 Cycle::Cycle(Sujet& sujet, Memoire_Enonces memoire) : sujet_(sujet), memoire_(std::move(memoire)) {}
 
 void Cycle::Pose(int niveau) {
     niveau_ = niveau;
+    ++posees_;
     Randomize();
     sujet_.Prepare(niveau_);
     if (!sujet_.Evite_Repetitions()) {

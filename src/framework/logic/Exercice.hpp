@@ -23,8 +23,12 @@ struct Decision {
 
 constexpr char32_t Retour_Arriere = U'\b';
 
-// Backspace, digits, and "+" or "-" only at the very beginning of the entry.
-Decision Filtre_Entier_Signe(char32_t c, int curseur);
+// Backspace and digits, with one leading sign taken from `signes`: a sign
+// passes only at the very beginning of an entry that has none yet (elsewhere
+// it is dropped silently), and a digit never goes in front of it (it beeps).
+// `texte` is the entry's text the character goes into.
+Decision Filtre_Entier_Signe(char32_t c, int curseur, const std::u32string& texte,
+                             const std::u32string& signes = U"+-");
 // Backspace and digits.
 Decision Filtre_Entier(char32_t c);
 
@@ -83,6 +87,9 @@ public:
     bool Question_Ouverte() const { return ouverte_; }
     const Memoire_Enonces& Memoire() const { return memoire_; }
     Sujet& Sujet_Pose() { return sujet_; }
+    const Sujet& Sujet_Pose() const { return sujet_; }
+    // Questions posed since the cycle was made.
+    int Posees() const { return posees_; }
 
     // Draws allowed before a repeated key is let through (a topic with very
     // few questions must not hang the window).
@@ -93,6 +100,7 @@ private:
     Memoire_Enonces memoire_;
     int niveau_ = 1;
     bool ouverte_ = false;
+    int posees_ = 0;
 };
 
 }  // namespace Exercice

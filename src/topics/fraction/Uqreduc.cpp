@@ -70,10 +70,11 @@ TQReducF::TQReducF(QWidget* parent)
     g->setRowStretch(3, 1);
 }
 
-bool TQReducF::Reponse_Complete() const {
+std::vector<TEntree*> TQReducF::Entrees_Requises() const {
+    std::vector<TEntree*> vues;
     for (TEntree* e : Entrees())
-        if (e->isVisibleTo(this) && e->text().isEmpty()) return false;
-    return true;
+        if (e->isVisibleTo(this)) vues.push_back(e);
+    return vues;
 }
 
 void TQReducF::Montre_Question() {

@@ -23,7 +23,8 @@ public:
 protected:
     std::vector<TEntree*> Entrees() const override { return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}; }
     TEntree* Premiere_Entree() const override { return Edit2; }
-    bool Reponse_Complete() const override;
+    // Every visible box.
+    std::vector<TEntree*> Entrees_Requises() const override;
     void Montre_Question() override;
     void Dessine_Correction() override;
 };

@@ -1,5 +1,7 @@
 #include "topics/integer/Uzaddi.hpp"
 
+#include "topics/integer/logic/Relatifs.hpp"
+
 namespace {
 TExerciceForm::Description Description_ZAddi() {
     TExerciceForm::Description d;
@@ -24,9 +26,9 @@ TZAddiF::TZAddiF(QWidget* parent) : TExerciceForm(Description_ZAddi(), std::make
 
 void TZAddiF::Affiche_Question() {
     const Zaddi::Sujet& s = Sujet();
-    L_A->setText(QString::fromStdString(Zaddi::Sujet::Operande(s.A())));
-    L_B->setText(QString::fromStdString(Zaddi::Sujet::Operande(s.B())));
-    L_C->setText(QString::fromStdString(Zaddi::Sujet::Operande(s.C())));
+    L_A->setText(QString::fromStdString(Relatifs::Operande(s.A())));
+    L_B->setText(QString::fromStdString(Relatifs::Operande(s.B())));
+    L_C->setText(QString::fromStdString(Relatifs::Operande(s.C())));
     L_S2->setVisible(s.Trois_Termes());
     L_C->setVisible(s.Trois_Termes());
 }

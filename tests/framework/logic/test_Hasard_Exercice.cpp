@@ -137,12 +137,20 @@ TEST_F(Avec_Script, Confirme_Compte_Juge_Et_Inscrit) {
 
 TEST(Filtres, Signe_Seulement_En_Tete) {
     using Exercice::Decision;
-    EXPECT_EQ(Exercice::Filtre_Entier_Signe(U'-', 0), Decision::Accepte(U'-'));
-    EXPECT_EQ(Exercice::Filtre_Entier_Signe(U'+', 0), Decision::Accepte(U'+'));
-    EXPECT_EQ(Exercice::Filtre_Entier_Signe(U'-', 1).genre, Decision::Ignore);
-    EXPECT_EQ(Exercice::Filtre_Entier_Signe(U'+', 3).genre, Decision::Ignore);
-    EXPECT_EQ(Exercice::Filtre_Entier_Signe(U'7', 2), Decision::Accepte(U'7'));
-    EXPECT_EQ(Exercice::Filtre_Entier_Signe(Exercice::Retour_Arriere, 2).genre, Decision::Passe);
+    using Exercice::Filtre_Entier_Signe;
+    EXPECT_EQ(Filtre_Entier_Signe(U'-', 0, U""), Decision::Accepte(U'-'));
+    EXPECT_EQ(Filtre_Entier_Signe(U'+', 0, U"12"), Decision::Accepte(U'+'));
+    EXPECT_EQ(Filtre_Entier_Signe(U'-', 1, U"5").genre, Decision::Ignore);
+    EXPECT_EQ(Filtre_Entier_Signe(U'+', 3, U"123").genre, Decision::Ignore);
+    EXPECT_EQ(Filtre_Entier_Signe(U'7', 2, U"12"), Decision::Accepte(U'7'));
+    EXPECT_EQ(Filtre_Entier_Signe(Exercice::Retour_Arriere, 2, U"12").genre, Decision::Passe);
+    // One sign only, and nothing typed in front of it.
+    EXPECT_EQ(Filtre_Entier_Signe(U'-', 0, U"-5").genre, Decision::Ignore);
+    EXPECT_EQ(Filtre_Entier_Signe(U'+', 0, U"-5").genre, Decision::Ignore);
+    EXPECT_EQ(Filtre_Entier_Signe(U'5', 0, U"-").genre, Decision::Bip);
+    EXPECT_EQ(Filtre_Entier_Signe(U'5', 1, U"-"), Decision::Accepte(U'5'));
+    EXPECT_EQ(Filtre_Entier_Signe(U'/', 0, U"", U"+-/"), Decision::Accepte(U'/'));
+    EXPECT_EQ(Filtre_Entier_Signe(U'-', 0, U"/", U"+-/").genre, Decision::Ignore);
     for (char32_t c : {U'a', U'Z', U'.', U',', U' ', U'é', U'\t', U'\u00A0', char32_t(0x1F600)})
-        EXPECT_EQ(Exercice::Filtre_Entier_Signe(c, 0).genre, Decision::Bip) << static_cast<uint32_t>(c);
+        EXPECT_EQ(Filtre_Entier_Signe(c, 0, U"").genre, Decision::Bip) << static_cast<uint32_t>(c);
 }

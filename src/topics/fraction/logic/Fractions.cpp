@@ -53,11 +53,18 @@ bool Juge_Reponse(Fraction attendue, const std::string& numer, const std::string
     return deno == Texte(attendue.d);
 }
 
+Exercice::Verdict Juge_Fraction(Fraction attendue, const std::vector<std::string>& reponses) {
+    const Fraction& a = attendue;
+    return {Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1)),
+            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+}
+
 Exercice::Decision Filtre_Numerateur_Signe(char32_t c, int curseur, const std::u32string& texte) {
-    if (c == U'-') {
-        if (curseur == 0 && texte.find(U'-') == std::u32string::npos) return Exercice::Decision::Accepte(c);
-        return Exercice::Decision::Silence();
-    }
+    return Exercice::Filtre_Entier_Signe(c, curseur, texte, U"-");
+}
+
+Exercice::Decision Filtre_Fraction_Signee(int entree, char32_t c, int curseur, const std::u32string& texte) {
+    if (entree == 0) return Filtre_Numerateur_Signe(c, curseur, texte);
     return Exercice::Filtre_Entier(c);
 }
 
@@ -68,6 +75,13 @@ std::string Reponse(const std::vector<std::string>& reponses, std::size_t i) {
 }  // namespace Fractions
 
 namespace Fractions {
+
+Fraction Facteur_Commun(int64_t k) {
+    Fraction f;
+    do f.d = k * (Random(9) + 1); while (f.d < 2);
+    f.n = k * (Random(15) + 1);
+    return f;
+}
 
 void Tire_Grandes(Trio& f, bool troisieme) {
     for (;;) {

@@ -54,9 +54,18 @@ Affichage Affiche(Fraction f);
 // denominator box may be empty or "1".
 bool Juge_Reponse(Fraction attendue, const std::string& numer, const std::string& deno);
 
+// Judges the numerator and denominator boxes (the first two answers) against
+// the expected fraction, as Juge_Reponse; the correction reads "n/d", or "n"
+// when the value is whole.
+Exercice::Verdict Juge_Fraction(Fraction attendue, const std::vector<std::string>& reponses);
+
 // Filter of a numerator box that accepts a leading minus sign: digits and
-// backspace pass, "-" only at the first position and once; anything else beeps.
+// backspace pass, "-" only at the first position and once, no digit in front
+// of it; anything else beeps.
 Exercice::Decision Filtre_Numerateur_Signe(char32_t c, int curseur, const std::u32string& texte);
+// Filter of the topics whose answer may be negative: the numerator box
+// (entry 0) as Filtre_Numerateur_Signe, every other box digits only.
+Exercice::Decision Filtre_Fraction_Signee(int entree, char32_t c, int curseur, const std::u32string& texte);
 
 // Two texts of an answer, the missing ones read as empty.
 std::string Reponse(const std::vector<std::string>& reponses, std::size_t i);
@@ -113,6 +122,10 @@ void Tire_Paire(Trio& f, TireP tire_p, TireQ tire_q, Garde garde) {
 // The pairs of the middle levels of the sum and product topics: terms
 // 1..10 over 2..10 at level 2; 1..20 over 10..30 with q1 x q2 < 1500 at level 3.
 void Tire_Paire_Moyenne(Trio& f, int niveau);
+
+// A fraction k.a / k.b with a in 1..15 and b in 1..9, drawn again while the
+// denominator is 1.
+Fraction Facteur_Commun(int64_t k);
 
 // The large reducible fractions of the hardest levels: two fractions with
 // terms 10..45 reducible by more than 2, distinct, of distinct denominators;

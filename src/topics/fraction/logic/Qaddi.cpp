@@ -13,9 +13,7 @@ Fraction Sujet_Somme::Attendue() const { return Somme(Termes(), Soustraction());
 Ligne_Somme Sujet_Somme::Corrige() const { return Corrige_Somme(Termes(), Soustraction(), niveau_ >= 2); }
 
 Exercice::Verdict Sujet_Somme::Juge(const std::vector<std::string>& reponses) const {
-    const Fraction a = Attendue();
-    return {Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1)),
-            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+    return Juge_Fraction(Attendue(), reponses);
 }
 
 void Tire_Niveau4(Trio& f, int m, bool troisieme) {

@@ -74,14 +74,11 @@ Annulations Sujet::Corrige() const {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const Fraction a = Attendue();
-    return {Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1)),
-            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+    return Juge_Fraction(Attendue(), reponses);
 }
 
 Exercice::Decision Sujet::Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const {
-    if (entree == 0) return Filtre_Numerateur_Signe(c, curseur, texte);
-    return Exercice::Filtre_Entier(c);
+    return Filtre_Fraction_Signee(entree, c, curseur, texte);
 }
 
 }  // namespace Qdiv

@@ -63,9 +63,7 @@ Annulations Sujet::Corrige() const {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const Fraction a = Attendue();
-    return {Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1)),
-            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+    return Juge_Fraction(Attendue(), reponses);
 }
 
 Exercice::Decision Sujet::Filtre(int, char32_t c, int, const std::u32string&) const { return Exercice::Filtre_Entier(c); }

@@ -8,12 +8,6 @@ namespace Qpuiss {
 using namespace Fractions;
 
 namespace {
-Fraction Facteur_Commun(int64_t k) {
-    Fraction f;
-    do f.d = k * (Random(9) + 1); while (f.d < 2);
-    f.n = k * (Random(15) + 1);
-    return f;
-}
 std::string Groupe(int64_t x) { return Commune::Groupe_Chiffres(Texte(x)); }
 }  // namespace
 
@@ -77,9 +71,7 @@ Fraction Sujet::Attendue() const {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const Fraction a = Attendue();
-    return {Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1)),
-            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+    return Juge_Fraction(Attendue(), reponses);
 }
 
 Correction Sujet::Corrige() const {
@@ -106,8 +98,7 @@ Correction Sujet::Corrige() const {
 }
 
 Exercice::Decision Sujet::Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const {
-    if (entree == 0) return Filtre_Numerateur_Signe(c, curseur, texte);
-    return Exercice::Filtre_Entier(c);
+    return Filtre_Fraction_Signee(entree, c, curseur, texte);
 }
 
 }  // namespace Qpuiss

@@ -7,16 +7,6 @@ namespace Qsimpl {
 
 using namespace Fractions;
 
-namespace {
-// Numerator and denominator sharing the factor k.
-Fraction Facteur_Commun(int64_t k) {
-    Fraction f;
-    do f.d = k * (Random(9) + 1); while (f.d <= 1);
-    f.n = k * (Random(15) + 1);
-    return f;
-}
-}  // namespace
-
 void Sujet::Genere(int niveau) {
     niveau_ = niveau < 1 ? 1 : niveau > 4 ? 4 : niveau;
     const int m = Random(10);
@@ -59,9 +49,7 @@ void Sujet::Genere(int niveau) {
 std::string Sujet::Cle() const { return Texte(q_.n) + "/" + Texte(q_.d); }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const Fraction a = Attendue().f;
-    const bool juste = Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1));
-    return {juste, a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+    return Juge_Fraction(Attendue().f, reponses);
 }
 
 Exercice::Decision Sujet::Filtre(int, char32_t c, int, const std::u32string&) const { return Exercice::Filtre_Entier(c); }

@@ -57,8 +57,7 @@ void Sujet::Genere(int niveau) {
 }
 
 Exercice::Decision Sujet::Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const {
-    if (entree == 0) return Filtre_Numerateur_Signe(c, curseur, texte);
-    return Exercice::Filtre_Entier(c);
+    return Filtre_Fraction_Signee(entree, c, curseur, texte);
 }
 
 }  // namespace Qsous

@@ -17,9 +17,17 @@ std::string Correction_Resultat(int64_t r, int niveau) {
     return Groupe_Entier(r);
 }
 
-Exercice::Decision Filtre_Signe_Ou_Barre(char32_t c, int curseur) {
-    if (c == U'/') return curseur == 0 ? Exercice::Decision::Accepte(c) : Exercice::Decision::Silence();
-    return Exercice::Filtre_Entier_Signe(c, curseur);
+Exercice::Decision Filtre_Signe_Ou_Barre(char32_t c, int curseur, const std::u32string& texte) {
+    return Exercice::Filtre_Entier_Signe(c, curseur, texte, U"+-/");
+}
+
+Exercice::Verdict Juge_Entier(const std::vector<std::string>& reponses, const std::string& attendu,
+                              std::string correction, const char* entete) {
+    Exercice::Verdict v;
+    v.juste = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front()) == attendu;
+    v.correction = std::move(correction);
+    if (entete) v.entete = entete;
+    return v;
 }
 
 }  // namespace Relatifs

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/logic/Exercice.hpp"
 #include "framework/logic/Hasard.hpp"
@@ -29,7 +30,13 @@ std::string Operande(int64_t n);
 // The expected result as the correction shows it: "(+12)" at level 1, the
 // grouped decimal text at the other levels.
 std::string Correction_Resultat(int64_t r, int niveau);
-// Backspace and digits; "+", "-" and "/" only at the very beginning of the entry.
-Exercice::Decision Filtre_Signe_Ou_Barre(char32_t c, int curseur);
+// Backspace and digits, with one "+", "-" or "/" at the very beginning of
+// the entry (the "/" says the result does not exist in Z).
+Exercice::Decision Filtre_Signe_Ou_Barre(char32_t c, int curseur, const std::u32string& texte);
+// Judges the integer typed in the first entry: right when, its leading "+"
+// dropped, it is exactly the expected text. `entete` replaces the line above
+// the correction when given.
+Exercice::Verdict Juge_Entier(const std::vector<std::string>& reponses, const std::string& attendu,
+                              std::string correction, const char* entete = nullptr);
 
 }  // namespace Relatifs

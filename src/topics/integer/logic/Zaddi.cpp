@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "framework/logic/Commune.hpp"
 #include "framework/logic/Hasard.hpp"
 #include "topics/integer/logic/Relatifs.hpp"
 
@@ -42,15 +41,12 @@ std::string Sujet::Cle() const {
     return std::to_string(a_) + " " + std::to_string(b_) + " " + std::to_string(c_);
 }
 
-std::string Sujet::Operande(int32_t x) { return "(" + Commune::Signe_Plus(std::to_string(x)) + ")"; }
-
 std::string Sujet::Attendu() const { return std::to_string(a_ + b_ + c_); }
 
 std::string Sujet::Correction() const { return Relatifs::Correction_Resultat(a_ + b_ + c_, niveau_); }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());
-    return {reponse == Attendu(), Correction()};
+    return Relatifs::Juge_Entier(reponses, Attendu(), Correction());
 }
 
 }  // namespace Zaddi

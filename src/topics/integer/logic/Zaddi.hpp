@@ -20,8 +20,6 @@ public:
     int32_t C() const { return c_; }
     int Niveau() const { return niveau_; }
     bool Trois_Termes() const { return niveau_ >= 3; }
-    // An operand as shown: in parentheses with its sign, e.g. "(+7)".
-    static std::string Operande(int32_t x);
     std::string Attendu() const;
     std::string Correction() const;
 

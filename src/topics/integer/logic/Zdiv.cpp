@@ -57,11 +57,11 @@ std::string Sujet::Correction() const {
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
     const std::string tape = reponses.empty() ? std::string() : reponses.front();
     if (!Quotient_Existe()) return {tape == "/", std::string(), Pas_De_Quotient};
-    return {Commune::Enleve_Plus(tape) == Attendu(), Correction()};
+    return Relatifs::Juge_Entier(reponses, Attendu(), Correction());
 }
 
-Exercice::Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string&) const {
-    return Relatifs::Filtre_Signe_Ou_Barre(c, curseur);
+Exercice::Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string& texte) const {
+    return Relatifs::Filtre_Signe_Ou_Barre(c, curseur, texte);
 }
 
 }  // namespace Zdiv

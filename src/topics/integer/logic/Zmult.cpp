@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "framework/logic/Commune.hpp"
 #include "topics/integer/logic/Relatifs.hpp"
 
 namespace Zmult {
@@ -40,8 +39,7 @@ std::string Sujet::Attendu() const { return std::to_string(Resultat()); }
 std::string Sujet::Correction() const { return Relatifs::Correction_Resultat(Resultat(), niveau_); }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());
-    return {reponse == Attendu(), Correction()};
+    return Relatifs::Juge_Entier(reponses, Attendu(), Correction());
 }
 
 }  // namespace Zmult

@@ -83,8 +83,7 @@ Affichage Sujet::Affiche(int32_t nb_exercices) const {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());
-    return {reponse == Attendu(), correction_, Entete};
+    return Relatifs::Juge_Entier(reponses, Attendu(), correction_, Entete);
 }
 
 }  // namespace Zparent

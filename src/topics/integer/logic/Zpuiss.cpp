@@ -96,12 +96,11 @@ std::string Sujet::Base() const {
 std::string Sujet::Consigne() const { return niveau_ == 1 ? "Calculer (sans machine)" : "Calculer"; }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    const std::string reponse = Commune::Enleve_Plus(reponses.empty() ? std::string() : reponses.front());
-    return {reponse == Attendu(), Correction()};
+    return Relatifs::Juge_Entier(reponses, Attendu(), Correction());
 }
 
-Exercice::Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string&) const {
-    return Relatifs::Filtre_Signe_Ou_Barre(c, curseur);
+Exercice::Decision Sujet::Filtre(int, char32_t c, int curseur, const std::u32string& texte) const {
+    return Relatifs::Filtre_Signe_Ou_Barre(c, curseur, texte);
 }
 
 }  // namespace Zpuiss

@@ -77,8 +77,6 @@ TEST_F(Script, Tirages_Redessines_Et_Cle) {
     EXPECT_EQ(s.A(), 10);
     EXPECT_EQ(s.B(), -7);
     EXPECT_EQ(s.Cle(), "10 -7 0");
-    EXPECT_EQ(Zaddi::Sujet::Operande(10), "(+10)");
-    EXPECT_EQ(Zaddi::Sujet::Operande(-7), "(-7)");
     // Random(100) - 50: |x| <= 15 is drawn again at level 3.
     script->Ajoute({65, 66, 0, 40, 99});
     s.Genere(3);
