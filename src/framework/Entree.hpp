@@ -21,8 +21,6 @@ public:
     void Tape(const QString& texte);
     // Pastes a text: what passes the filter goes in, with one beep for the rest.
     void Colle(const QString& texte);
-    // Whether a key press types a character (and so goes through the filter).
-    static bool Tape_Un_Caractere(const QKeyEvent* e);
 
 signals:
     void Entree();       // Enter or Return was pressed
@@ -38,6 +36,8 @@ protected:
     void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
+    // Whether a key press types a character (and so goes through the filter).
+    static bool Tape_Un_Caractere(const QKeyEvent* e);
     // What the filter decides for a character typed at the caret.
     Exercice::Decision Decide(char32_t c) const;
     // Puts one character through the filter; returns false when it was refused

@@ -114,7 +114,7 @@ private:
     }
 
     QString Geste() {
-        static const char caracteres[] = "0123456789012345-+/x a.,=*";
+        static const char caracteres[] = "0123456789012345-+/x a.,=*co";
         static const std::vector<Qt::Key> touches{Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End,
                                                   Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return,
                                                   Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape,
