@@ -79,7 +79,7 @@ Fraction Sujet::Attendue() const {
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
     const Fraction a = Attendue();
     return {Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1)),
-            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+            a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d), "C'est"};
 }
 
 Correction Sujet::Corrige() const {

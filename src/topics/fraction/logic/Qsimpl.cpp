@@ -61,7 +61,7 @@ std::string Sujet::Cle() const { return Texte(q_.n) + "/" + Texte(q_.d); }
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
     const Fraction a = Attendue().f;
     const bool juste = Juge_Reponse(a, Reponse(reponses, 0), Reponse(reponses, 1));
-    return {juste, a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d)};
+    return {juste, a.d == 1 ? Texte(a.n) : Texte(a.n) + "/" + Texte(a.d), Exercice::C_Est};
 }
 
 Exercice::Decision Sujet::Filtre(int, char32_t c, int, const std::u32string&) const { return Exercice::Filtre_Entier(c); }

@@ -1,0 +1,27 @@
+// Whether a correction can be read: every item shown in the verdict panel
+// (a text, a fraction, a power, a rule) lies whole inside the panel, under
+// its title bar, no two items overlap, and none is written below a readable
+// size. Any exercise window can be played through these checks.
+#pragma once
+
+#include <QStringList>
+#include <cstdint>
+
+class TExerciceForm;
+
+// The smallest font cell, in pixels, a correction is written with.
+inline constexpr int Cellule_Lisible = 12;
+
+// What is wrong with the verdict panel as shown now, one line per fault;
+// empty when it reads well.
+QStringList Defauts_Verdict(TExerciceForm& f);
+
+// The visible answer boxes of the question panel that cannot show as many
+// digits as they accept.
+QStringList Defauts_Entrees(TExerciceForm& f);
+
+// Plays `questions` questions at every level of the window, each answered
+// wrongly in every answer box, and returns the faults of the corrections
+// shown (and of the answer boxes), each with the level and the question's place in the run. The draws
+// come from a fixed-seed source, so a run replays exactly.
+QStringList Defauts_Corrections(TExerciceForm& f, int questions, uint64_t graine = 1);
