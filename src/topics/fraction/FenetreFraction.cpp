@@ -231,7 +231,7 @@ void TPanneau_Annulations::Montre(const Fractions::Annulations& a) {
     // The line is written in pieces that each begin with "=" (the first with
     // the product); a piece that no longer fits on the row goes to the next
     // one, so a long line continues on a second row with its "=" in front.
-    // The result keeps its place at the right end of its row.
+    // On a line that fits one row, the result keeps its place at the right.
     struct Morceau {
         QLabel* egal;
         TCase_Fraction* fraction;
@@ -260,7 +260,7 @@ void TPanneau_Annulations::Montre(const Fractions::Annulations& a) {
             x = 0;
             y += haut_rangee + Espace;
         }
-        if (dernier) x = std::max(x, width() - besoin);
+        if (dernier && y == 0) x = std::max(x, width() - besoin);
         const int y_fraction = y + haut_etape + 2;
         if (m.egal) {
             m.egal->adjustSize();

@@ -52,9 +52,10 @@ TQPuissF::TQPuissF(QWidget* parent) : TFenetreFraction(Design_Puissance(), std::
     QPalette p = Ltrait->palette();
     p.setColor(QPalette::Window, Qt::black);
     Ltrait->setPalette(p);
-    Legal = Texte_Correction(QStringLiteral("="));
-    Fraction3 = Fraction_Correction();
-    LRep3 = Texte_Correction();
+    Legal = Texte_Correction(QStringLiteral("="), 24);
+    // The result as big as the powers it equals.
+    Fraction3 = new TCase_Fraction(Zone_Correction, 72);
+    LRep3 = Texte_Correction({}, 28);
     LRep1->setParent(Zone_Correction);
     LRep1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LRep1->setFixedWidth(60);
