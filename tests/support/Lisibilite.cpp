@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <cmath>
 
 #include "controls/Fraction.hpp"
 #include "controls/Figures.hpp"
@@ -51,6 +52,17 @@ QString Nom(const QWidget* w) {
     if (auto* u = qobject_cast<const TUnite*>(w)) return u->Unite() + "^" + u->Exposant();
     return QString::fromLatin1(w->metaObject()->className());
 }
+
+// WCAG contrast ratio of two colours, 1 (none) to 21 (black on white).
+double Contraste(const QColor& a, const QColor& b) {
+    auto lum = [](const QColor& c) {
+        auto canal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+    };
+    const double x = lum(a), y = lum(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+constexpr double Contraste_Lisible = 3.0;
 
 // Makes the layouts of the window settle, as they would before painting.
 void Pose_Mises_En_Page() {
@@ -119,7 +131,14 @@ QStringList Defauts_Entrees(TExerciceForm& f) {
         const int texte = QFontMetrics(e->font()).horizontalAdvance(QString(e->maxLength(), QLatin1Char('0')));
         if (texte > place)
             defauts << QStringLiteral("une case de %1 chiffres n'en montre que %2 px sur %3").arg(e->maxLength()).arg(place).arg(texte);
+        const QPalette& p = e->palette();
+        if (Contraste(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)) < Contraste_Lisible)
+            defauts << QStringLiteral("une réponse confirmée se lit mal sur sa case");
     }
+    const QColor fond = f.Panel1->palette().color(QPalette::Window);
+    for (TFigure* barre : f.Panel1->findChildren<TFigure*>())
+        if (barre->isVisibleTo(&f) && Contraste(barre->Pen()->Color(), fond) < Contraste_Lisible)
+            defauts << QStringLiteral("un trait se voit mal sur le panneau");
     return defauts;
 }
 

@@ -16,8 +16,9 @@ inline constexpr int Cellule_Lisible = 12;
 // empty when it reads well.
 QStringList Defauts_Verdict(TExerciceForm& f);
 
-// The visible answer boxes of the question panel that cannot show as many
-// digits as they accept.
+// What cannot be read in the question panel: a visible answer box that shows
+// fewer digits than it accepts, or whose answer, once confirmed, fades into
+// its background; an answer bar that does not stand out from the panel.
 QStringList Defauts_Entrees(TExerciceForm& f);
 
 // Plays `questions` questions at every level of the window, each answered
