@@ -73,6 +73,10 @@ QLabel* TExerciceForm::Etiquette_Question(const QString& texte) {
     return l;
 }
 
+int TExerciceForm::Largeur_Entree(int chiffres) {
+    return QFontMetrics(Police_Question()).horizontalAdvance(QString(chiffres, QLatin1Char('0'))) + 20;
+}
+
 void TExerciceForm::Change_Consigne(const QString& texte) {
     Label1->setText(texte);
     Label1->adjustSize();
@@ -203,6 +207,10 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
 }
 
 void TExerciceForm::Branche(TEntree* e, int index) {
+    // After Confirm the pupil's answer stays readable on any box colour.
+    QPalette p = e->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(48, 48, 48));
+    e->setPalette(p);
     e->setFiltre([this, index](char32_t c, int curseur, const std::u32string& texte) {
         return cycle_.Sujet_Pose().Filtre(index, c, curseur, texte);
     });

@@ -87,6 +87,8 @@ public:
     static QFont Police_Question();
     // A label of the question line, in its font.
     static QLabel* Etiquette_Question(const QString& texte = {});
+    // The width of an answer box that shows `chiffres` digits whole.
+    static int Largeur_Entree(int chiffres);
 
 protected:
     // The topic's logic, as its own type.

@@ -50,6 +50,9 @@ struct Verdict {
     std::string entete = "La bonne réponse est :";  // the line above the correction
 };
 
+// The line above a worked correction.
+inline constexpr const char* C_Est = "C'est :";
+
 // What a topic supplies to the cycle.
 class Sujet {
 public:

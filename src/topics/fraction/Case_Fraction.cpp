@@ -52,7 +52,8 @@ TFigure* Barre_Fraction(QWidget* parent, int largeur) {
     f->setVerticale(false);
     TPen pen;
     pen.setWidth(3);
-    pen.setColor(Qt::black);
+    // The colour of the texts around it, so that it shows on a dark panel.
+    pen.setColor(parent->palette().color(QPalette::WindowText));
     f->setPen(pen);
     f->setFixedSize(largeur, 16);
     return f;

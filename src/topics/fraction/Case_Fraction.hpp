@@ -43,5 +43,6 @@ private:
     TUnite* unite_;
 };
 
-// The horizontal rule between a numerator box and a denominator box.
+// The horizontal rule between a numerator box and a denominator box, in the
+// text colour of `parent`.
 TFigure* Barre_Fraction(QWidget* parent, int largeur);

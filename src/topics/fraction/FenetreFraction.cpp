@@ -1,20 +1,12 @@
 #include "topics/fraction/FenetreFraction.hpp"
 
 #include <QVBoxLayout>
-
-#include "framework/logic/Commune.hpp"
+#include <algorithm>
 
 namespace {
 constexpr int Largeur = 960;
 constexpr int Hauteur = 440;
 constexpr int Haut_Panel = 150;
-
-void Fond(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
@@ -26,14 +18,13 @@ TExerciceForm::Description TFenetreFraction::Design(const QString& caption, int 
     d.niveaux = 4;
     d.client = QSize(Largeur, Hauteur);
     d.fond_riche = QColor(223, 223, 223);
+    d.dessin_riche = QColor();  // the glyph keeps its design colour
     d.consigne = consigne;
     return d;
 }
 
 TFenetreFraction::TFenetreFraction(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent)
     : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {
-    // The glyph keeps its design colour in these windows.
-    if (Commune::Couleurs_Riches) Fond(L_Dessin, QColor(232, 232, 232));
     const int W = d.client.width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     l_niv->move(Panel1->width() - 48, 6);
@@ -122,18 +113,13 @@ void TFenetreFraction::Montre(TCase_Fraction* f, const Fractions::Affichage& a) 
     f->show();
 }
 
-void TFenetreFraction::Panneau_Question(const QColor& fond) {
-    QPalette p = Panel1->palette();
-    p.setColor(QPalette::Window, fond);
-    Panel1->setPalette(p);
-}
-
 void TFenetreFraction::Affiche_Question() {
     Zone_Correction->hide();
     Montre_Question();
 }
 
-void TFenetreFraction::Montre_Correction(const Exercice::Verdict&) {
+void TFenetreFraction::Montre_Correction(const Exercice::Verdict& v) {
+    LRep1->setText(Q(v.entete));
     Zone_Correction->show();
     Dessine_Correction();
 }
@@ -215,42 +201,87 @@ void TPanneau_Somme::Montre(const Fractions::Ligne_Somme& l) {
 
 // ---------------------------------------------------------------------------
 TPanneau_Annulations::TPanneau_Annulations(TFenetreFraction* f, QWidget* parent) : QWidget(parent) {
-    auto* g = new QGridLayout(this);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setHorizontalSpacing(4);
-    g->setVerticalSpacing(2);
     for (int i = 0; i < 6; ++i) {
         F[i] = f->Fraction_Correction();
-        g->addWidget(F[i], 1, 2 * i, Qt::AlignCenter);
+        F[i]->setParent(this);
         if (i < 5) {
             L[i] = Petit(f);
-            g->addWidget(L[i], 0, 2 * i, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+            L[i]->setParent(this);
+            L[i]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
             Leg[i] = f->Texte_Correction(QStringLiteral("="));
-            g->addWidget(Leg[i], 1, 2 * i + 1, Qt::AlignCenter);
+            Leg[i]->setParent(this);
         }
     }
     Leg7 = f->Texte_Correction(QStringLiteral("="));
     Freps = f->Fraction_Correction();
     Lentier = f->Texte_Correction();
-    g->setColumnStretch(11, 1);
-    g->addWidget(Leg7, 1, 12, Qt::AlignCenter);
-    g->addWidget(Freps, 1, 13, Qt::AlignCenter);
-    g->addWidget(Lentier, 1, 14, Qt::AlignCenter);
-    g->setRowStretch(2, 1);
+    for (QWidget* w : {static_cast<QWidget*>(Leg7), static_cast<QWidget*>(Freps), static_cast<QWidget*>(Lentier)})
+        w->setParent(this);
 }
 
 void TPanneau_Annulations::Montre(const Fractions::Annulations& a) {
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->hide();
-    for (std::size_t i = 0; i < a.fractions.size() && i < 6; ++i) TFenetreFraction::Montre(F[i], a.fractions[i]);
-    for (std::size_t i = 0; i < a.etapes.size() && i < 5; ++i) {
-        L[i]->setText(Q(a.etapes[i]));
-        L[i]->show();
-        Leg[i]->show();
-    }
-    Leg7->show();
+    const int n = static_cast<int>(std::min<std::size_t>(a.fractions.size(), 6));
+    const int etapes = static_cast<int>(std::min<std::size_t>(a.etapes.size(), 5));
+    for (int i = 0; i < n; ++i) TFenetreFraction::Montre(F[i], a.fractions[i]);
+    for (int i = 0; i < etapes; ++i) L[i]->setText(Q(a.etapes[i]));
     TFenetreFraction::Montre(Freps, a.resultat);
     Lentier->setText(Q(a.entier));
-    Lentier->setVisible(!a.entier.empty());
+
+    // The line is written in pieces that each begin with "=" (the first with
+    // the product); a piece that no longer fits on the row goes to the next
+    // one, so a long line continues on a second row with its "=" in front.
+    // On a line that fits one row, the result keeps its place at the right.
+    struct Morceau {
+        QLabel* egal;
+        TCase_Fraction* fraction;
+        QLabel* etape;  // written above the fraction, or null
+    };
+    std::vector<Morceau> morceaux;
+    for (int i = 0; i < n; ++i) morceaux.push_back({i ? Leg[i - 1] : nullptr, F[i], i < etapes ? L[i] : nullptr});
+    morceaux.push_back({Leg7, Freps, nullptr});
+
+    constexpr int Espace = 6;
+    const int haut_etape = L[0]->sizeHint().height();
+    const int haut_rangee = haut_etape + 2 + Freps->height();
+    auto largeur = [](QWidget* w) { return w ? w->sizeHint().width() : 0; };
+    // Where each piece's fraction goes, and the width of what follows it.
+    auto etendue = [&](const Morceau& m) {
+        const int avant = m.egal ? largeur(m.egal) + Espace : 0;
+        return avant + std::max(m.fraction->width(), largeur(m.etape));
+    };
+    const int fin = Lentier->text().isEmpty() ? 0 : Espace + largeur(Lentier);
+    int x = 0, y = 0;
+    for (std::size_t k = 0; k < morceaux.size(); ++k) {
+        const Morceau& m = morceaux[k];
+        const bool dernier = k + 1 == morceaux.size();
+        const int besoin = etendue(m) + (dernier ? fin : 0);
+        if (x > 0 && x + besoin > width()) {
+            x = 0;
+            y += haut_rangee + Espace;
+        }
+        if (dernier && y == 0) x = std::max(x, width() - besoin);
+        const int y_fraction = y + haut_etape + 2;
+        if (m.egal) {
+            m.egal->adjustSize();
+            m.egal->move(x, y_fraction + (m.fraction->height() - m.egal->height()) / 2);
+            m.egal->show();
+            x += m.egal->width() + Espace;
+        }
+        m.fraction->move(x, y_fraction);
+        m.fraction->show();
+        if (m.etape) {
+            m.etape->adjustSize();
+            m.etape->move(x, y);
+            m.etape->show();
+        }
+        x += std::max(m.fraction->width(), largeur(m.etape)) + Espace;
+    }
+    if (!Lentier->text().isEmpty()) {
+        Lentier->adjustSize();
+        Lentier->move(x, y + haut_etape + 2 + (Freps->height() - Lentier->height()) / 2);
+        Lentier->show();
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -264,6 +295,7 @@ TFenetre_Operation::TFenetre_Operation(const Description& d, std::unique_ptr<Exe
     Fraction3 = Fraction_Question(entier_si_un);
     L_S1 = Signe_Question(QStringLiteral("="));
     Place_Ligne({Fraction1, LS1, Fraction2, LS2, Fraction3, L_S1, Bloc_Reponse(Edit1, Edit2, Figure1)});
+    LRep1->hide();  // the worked line needs no header
 }
 
 void TFenetre_Operation::Montre_Fractions(const Fractions::Trio& f, int nombre, const std::array<std::string, 3>& signes) {

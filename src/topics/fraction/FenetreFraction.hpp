@@ -45,7 +45,6 @@ protected:
     virtual void Montre_Question() = 0;
     void Montre_Correction(const Exercice::Verdict& v) final;
     virtual void Dessine_Correction() = 0;
-    void Panneau_Question(const QColor& fond);
 
 private:
     QWidget* ligne_question_;
@@ -64,7 +63,9 @@ public:
 };
 
 // The worked correction of a product: the factors, then the cancellations one
-// at a time (written above each fraction), then the irreducible result.
+// at a time (written above each fraction), then the irreducible result at the
+// right. A line too long for the panel goes on over a second row that begins
+// with "=".
 class TPanneau_Annulations : public QWidget {
     Q_OBJECT
 public:

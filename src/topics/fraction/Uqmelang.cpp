@@ -1,12 +1,12 @@
 #include "topics/fraction/Uqmelang.hpp"
 
-#include "framework/logic/Commune.hpp"
-
 namespace {
 TExerciceForm::Description Design_Melange() {
     auto d = TFenetreFraction::Design(QStringLiteral("Opérations variées sur les fractions"), 370,
                                       QStringLiteral("Calculer et simplifier au maximum"));
     d.fond_riche = QColor(231, 239, 229);
+    d.dessin_riche = QColor(255, 109, 77);
+    d.panneau_riche = QColor(0, 111, 71);
     return d;
 }
 }  // namespace
@@ -15,12 +15,6 @@ TQMelangF::TQMelangF(QWidget* parent)
     : TFenetre_Operation(Design_Melange(), std::make_unique<Qmelang::Sujet>(), parent, QString(), true) {
     Correction = new TPanneau_Somme(this, Zone_Correction, true);
     Correction->setGeometry(4, 4, Zone_Correction->width() - 8, Zone_Correction->height() - 8);
-    if (Commune::Couleurs_Riches) {
-        QPalette p = L_Dessin->palette();
-        p.setColor(QPalette::Window, QColor(255, 109, 77));
-        L_Dessin->setPalette(p);
-        Panneau_Question(QColor(0, 111, 71));
-    }
 }
 
 void TQMelangF::Montre_Question() {

@@ -6,6 +6,8 @@ TQReducF::TQReducF(QWidget* parent)
     : TFenetreFraction(Design(QStringLiteral("Réduction des fractions au même dénominateur"), 320,
                               QStringLiteral("Réduire au plus petit dénominateur commun")),
                        std::make_unique<Qreduc::Sujet>(), parent) {
+    for (TEntree* e : {Edit1, Edit2}) e->setFixedWidth(Largeur_Entree(6));
+    Figure1->setFixedWidth(Edit1->width());
     auto boite = [this] {
         auto* e = new TEntree(Panel1);
         e->setFont(Police_Question());
@@ -55,7 +57,7 @@ TQReducF::TQReducF(QWidget* parent)
     // One row per fraction, the "=" signs under one another.
     auto* g = new QGridLayout(Zone_Correction);
     g->setContentsMargins(8, 0, 0, 0);
-    g->setVerticalSpacing(2);
+    g->setVerticalSpacing(8);
     for (int i = 0; i < 3; ++i) {
         Fs[i] = Fraction_Correction();
         Par[i] = Texte_Correction({}, 13);
@@ -86,7 +88,6 @@ void TQReducF::Montre_Question() {
 
 void TQReducF::Dessine_Correction() {
     const auto lignes = Sujet().Corrige();
-    LRep1->setText(QStringLiteral("C'est :"));
     for (int i = 0; i < 3; ++i) {
         const bool vue = i < static_cast<int>(lignes.size());
         for (QWidget* w : {static_cast<QWidget*>(Fs[i]), static_cast<QWidget*>(Egal[i]), static_cast<QWidget*>(Fr[i])})

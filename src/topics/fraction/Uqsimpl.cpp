@@ -30,7 +30,6 @@ void TQSimplF::Montre_Question() {
 
 void TQSimplF::Dessine_Correction() {
     const Qsimpl::Correction c = Sujet().Corrige();
-    LRep1->setText(QStringLiteral("C'est :"));
     Fraction2->setVisible(!c.entier);
     LRep2->setVisible(c.entier);
     if (c.entier) LRep2->setText(QString::fromStdString(c.nombre));

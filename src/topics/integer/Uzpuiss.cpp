@@ -22,17 +22,18 @@ TZpuissF::TZpuissF(QWidget* parent)
     QFont petite = Police_Question();
     petite.setPixelSize(15);
     L_n->setFont(petite);
-    // The base and its exponent travel together in the question line.
+    // The base and its exponent travel together in the question line: the
+    // base on the line of the "=" and the entry, the exponent raised.
     auto* puissance = new QWidget;
     auto* lay = new QHBoxLayout(puissance);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->setSpacing(1);
-    lay->addWidget(L_A, 0, Qt::AlignBottom);
+    lay->addWidget(L_A, 0, Qt::AlignVCenter);
     lay->addWidget(L_n, 0, Qt::AlignTop);
-    puissance->setFixedHeight(44);
+    puissance->setFixedHeight(36);
     Label2 = Etiquette_Question(QStringLiteral("="));
     Edit1->setMaxLength(12);
-    Edit1->setFixedWidth(196);
+    Edit1->setFixedWidth(Largeur_Entree(12));
     Place_Question({puissance, Label2, Edit1});
 }
 

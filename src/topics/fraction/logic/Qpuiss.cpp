@@ -71,7 +71,9 @@ Fraction Sujet::Attendue() const {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    return Juge_Fraction(Attendue(), reponses);
+    Exercice::Verdict v = Juge_Fraction(Attendue(), reponses);
+    v.entete = "C'est";
+    return v;
 }
 
 Correction Sujet::Corrige() const {

@@ -73,7 +73,7 @@ Exercice::Verdict Sujet::Juge(const std::vector<std::string>& r) const {
         juste = juste && boites[2 * i] == n && boites[2 * i + 1] == Texte(D);
         if (i < Nombre()) correction += (i ? " " : "") + n + "/" + Texte(D);
     }
-    return {juste, correction};
+    return {juste, correction, Exercice::C_Est};
 }
 
 Exercice::Decision Sujet::Filtre(int, char32_t c, int, const std::u32string&) const { return Exercice::Filtre_Entier(c); }

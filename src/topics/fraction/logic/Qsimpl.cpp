@@ -49,7 +49,9 @@ void Sujet::Genere(int niveau) {
 std::string Sujet::Cle() const { return Texte(q_.n) + "/" + Texte(q_.d); }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    return Juge_Fraction(Attendue().f, reponses);
+    Exercice::Verdict v = Juge_Fraction(Attendue().f, reponses);
+    v.entete = Exercice::C_Est;
+    return v;
 }
 
 Exercice::Decision Sujet::Filtre(int, char32_t c, int, const std::u32string&) const { return Exercice::Filtre_Entier(c); }

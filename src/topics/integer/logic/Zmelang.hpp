@@ -44,7 +44,7 @@ public:
     // when the number of exercises done so far is odd.
     Affichage Affiche(int32_t nb_exercices) const;
 
-    static constexpr const char* Entete = "C'est :";
+    static constexpr const char* Entete = Exercice::C_Est;
 
 private:
     void Calcule();

@@ -43,7 +43,7 @@ public:
     // number of exercises done so far is even.
     Affichage Affiche(int32_t nb_exercices) const;
 
-    static constexpr const char* Entete = "C'est :";
+    static constexpr const char* Entete = Exercice::C_Est;
 
 private:
     void Calcule();
