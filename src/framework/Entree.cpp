@@ -43,8 +43,12 @@ bool TEntree::Caractere(char32_t c, bool bip) {
     const Exercice::Decision d = Decide(c);
     switch (d.genre) {
     case Exercice::Decision::Passe:
-        if (d.caractere == Exercice::Retour_Arriere) backspace();
-        else insert(QString::fromUcs4(&d.caractere, 1));
+        if (d.caractere == Exercice::Retour_Arriere) {
+            backspace();
+        } else {
+            insert(QString::fromUcs4(&d.caractere, 1));
+            if (droite_a_gauche_ && !collage_) cursorBackward(false);
+        }
         return true;
     case Exercice::Decision::Ignore: return true;
     case Exercice::Decision::Bip:
@@ -61,8 +65,10 @@ void TEntree::Tape(const QString& texte) {
 void TEntree::Colle(const QString& texte) {
     // Everything that passes the filter goes in; one beep at most for the rest.
     bool refus = false;
+    collage_ = true;
     for (char32_t c : texte.toUcs4())
         if (c != Exercice::Retour_Arriere && !Caractere(c, false)) refus = true;
+    collage_ = false;
     if (refus) Plateforme::Bip();
 }
 

@@ -17,6 +17,12 @@ public:
     // Background colours while the entry has the focus and while it has not.
     void setCouleurs(const QColor& active, const QColor& repos);
 
+    // A result cell of a written operation: each typed digit goes in at the
+    // caret and the caret stays in front of it, so that 1, 2, 3 shows 321 (a
+    // paste still goes in as written).
+    void setDroiteAGauche(bool oui) { droite_a_gauche_ = oui; }
+    bool DroiteAGauche() const { return droite_a_gauche_; }
+
     // Types a text as the pupil would, character by character through the filter.
     void Tape(const QString& texte);
     // Pastes a text: what passes the filter goes in, with one beep for the rest.
@@ -46,6 +52,8 @@ private:
     void Fond(const QColor& c);
 
     Filtre filtre_;
+    bool droite_a_gauche_ = false;
+    bool collage_ = false;
     QColor active_ = QColor(255, 255, 128);
     QColor repos_ = Qt::white;
 };

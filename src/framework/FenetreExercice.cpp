@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QShowEvent>
 
 #include "framework/logic/Commune.hpp"
@@ -150,7 +151,7 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     L_Dessin->setGeometry(3, 3, 106, 102);
     L_Dessin->setAlignment(Qt::AlignCenter);
     L_Dessin->setFont(Plateforme::Police_Symboles(67));
-    Colore(L_Dessin, QColor(232, 232, 232), Fuchsia);
+    Colore(L_Dessin, d.dessin, Fuchsia);
     L_Dessin->installEventFilter(this);
 
     // Buttons.
@@ -219,6 +220,16 @@ void TExerciceForm::Branche(TEntree* e, int index) {
     connect(e, &TEntree::Entree, this, [this, e] { Entree_Validee(e); });
 }
 
+void TExerciceForm::Branche_Brouillon(TEntree* e, int index) {
+    e->setFiltre([this, index](char32_t c, int curseur, const std::u32string& texte) {
+        return cycle_.Sujet_Pose().Filtre(index, c, curseur, texte);
+    });
+    connect(e, &TEntree::ClicDroit, this, &TExerciceForm::Edit1MouseDown);
+    Ajoute_Brouillon(e);
+}
+
+void TExerciceForm::Ajoute_Brouillon(QWidget* w) { brouillons_.push_back(w); }
+
 void TExerciceForm::Entree_Validee(TEntree* e) {
     // Enter walks on to the next empty answer box; from the last one it goes
     // back to the first empty box Confirm needs; with none left, it confirms.
@@ -252,7 +263,7 @@ void TExerciceForm::Place_Question(const std::vector<QWidget*>& elements, int y)
 }
 
 void TExerciceForm::FormCreate() {
-    if (!Commune::Couleurs_Riches) return;
+    if (Commune::Couleurs_Riches == description_.palette_si_pauvre) return;
     Colore(this, description_.fond_riche);
     if (description_.dessin_riche.isValid()) Colore(L_Dessin, description_.dessin_riche, Fuchsia);
     if (description_.panneau_riche.isValid()) Colore(Panel1, description_.panneau_riche, Qt::white);
@@ -299,6 +310,12 @@ void TExerciceForm::BBContClick() {
     for (TEntree* e : Panel1->findChildren<TEntree*>()) e->setText(QString());
     const std::vector<TEntree*> entrees = Entrees();
     for (TEntree* e : entrees) e->setEnabled(true);
+    for (QWidget* w : brouillons_) {
+        if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(QString());
+        else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->setPlainText(QString());
+        w->setEnabled(true);
+    }
+    juge_ = false;
     // Tab goes through the answer boxes in the order they are read.
     for (std::size_t i = 1; i < entrees.size(); ++i) setTabOrder(entrees[i - 1], entrees[i]);
     Premiere_Entree()->setFocus();
@@ -351,10 +368,12 @@ void TExerciceForm::BBConfClick() {
     BBCont->setEnabled(true);
     BBCont->setFocus();
     for (TEntree* e : Entrees()) e->setEnabled(false);
+    for (QWidget* w : brouillons_) w->setEnabled(false);
+    juge_ = true;
 }
 
 void TExerciceForm::L_DessinClick() {
-    if (!Edit1->isEnabled() && !BBConf->isEnabled()) {
+    if (juge_ && !BBConf->isEnabled()) {
         WinPanel1->show();
         WinPanel1->raise();
     }

@@ -33,6 +33,10 @@ public:
         // design colour.
         QColor dessin_riche{255, 190, 202};  // background of L_Dessin
         QColor panneau_riche;                // background of Panel1
+        QColor dessin{232, 232, 232};        // design background of L_Dessin
+        // A window whose richer palette is the one for screens of few colours
+        // (it keeps its design colours on rich screens).
+        bool palette_si_pauvre = false;
     };
 
     TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
@@ -112,6 +116,12 @@ protected:
 
     // Puts a further answer entry (index 1, 2, ... in Entrees()) under the topic's filter.
     void Branche(TEntree* e, int index);
+    // A scratch control (carries, working area): emptied and enabled with
+    // each question, disabled after the verdict, never read by the judge,
+    // skipped by Enter. A scratch entry takes the topic's filter at `index`.
+    void Branche_Brouillon(TEntree* e, int index);
+    void Ajoute_Brouillon(QWidget* w);
+    const std::vector<QWidget*>& Brouillons() const { return brouillons_; }
 
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -125,4 +135,6 @@ private:
     Exercice::Cycle cycle_;
     QString dessin_;
     QWidget* ligne_;
+    std::vector<QWidget*> brouillons_;
+    bool juge_ = false;  // the current question has been judged
 };
