@@ -207,11 +207,17 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     Montre_Dessin(QStringLiteral("F"));
 }
 
-void TExerciceForm::Branche(TEntree* e, int index) {
-    // After Confirm the pupil's answer stays readable on any box colour.
+namespace {
+// After Confirm what the pupil typed stays readable on any box colour.
+void Texte_Lisible_Desactive(QWidget* e) {
     QPalette p = e->palette();
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(48, 48, 48));
     e->setPalette(p);
+}
+}  // namespace
+
+void TExerciceForm::Branche(TEntree* e, int index) {
+    Texte_Lisible_Desactive(e);
     e->setFiltre([this, index](char32_t c, int curseur, const std::u32string& texte) {
         return cycle_.Sujet_Pose().Filtre(index, c, curseur, texte);
     });
@@ -228,7 +234,10 @@ void TExerciceForm::Branche_Brouillon(TEntree* e, int index) {
     Ajoute_Brouillon(e);
 }
 
-void TExerciceForm::Ajoute_Brouillon(QWidget* w) { brouillons_.push_back(w); }
+void TExerciceForm::Ajoute_Brouillon(QWidget* w) {
+    Texte_Lisible_Desactive(w);
+    brouillons_.push_back(w);
+}
 
 void TExerciceForm::Entree_Validee(TEntree* e) {
     // Enter walks on to the next empty answer box; from the last one it goes

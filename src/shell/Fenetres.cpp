@@ -24,6 +24,8 @@
 #include "topics/integer/Uzparent.hpp"
 #include "topics/integer/Uzpuiss.hpp"
 #include "topics/integer/Uzsous.hpp"
+#include "topics/natural/Unaddi.hpp"
+#include "topics/natural/Unsous.hpp"
 
 namespace Fenetres {
 
@@ -60,8 +62,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
     {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},
     {"TInequatF",   nullptr,          "Ré&els > Inéquations"},
-    {"TNAddiF",     nullptr,          "Entiers &Naturels > Opérations > Addition"},
-    {"TNSousF",     nullptr,          "Entiers &Naturels > Opérations > Soustraction"},
+    {"TNAddiF",     Cree<TNAddiF>,         "Entiers &Naturels > Opérations > Addition"},
+    {"TNSousF",     Cree<TNSousF>,         "Entiers &Naturels > Opérations > Soustraction"},
     {"TNMultF",     nullptr,          "Entiers &Naturels > Opérations > Multiplication"},
     {"TNDivF",      nullptr,          "Entiers &Naturels > Opérations > Division"},
     {"TSariForm",   nullptr,          "Ré&els > Suites > arithmétiques"},

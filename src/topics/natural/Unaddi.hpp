@@ -1,0 +1,30 @@
+// Column addition of natural numbers: two to four numbers one above the
+// other, the result typed under the rule from right to left.
+#pragma once
+
+#include <array>
+
+#include "framework/FenetreExercice.hpp"
+#include "topics/natural/logic/Naddi.hpp"
+
+class TFigure;
+
+class TNAddiF : public TExerciceForm {
+    Q_OBJECT
+public:
+    explicit TNAddiF(QWidget* parent = nullptr);
+
+    QLabel* L_A;
+    QLabel* L_B;
+    QLabel* L_C;
+    QLabel* L_D;
+    QLabel* L_S1;
+    TFigure* Figure1;
+    TEntree* Memo1;  // the result cell (the base's Edit1)
+    std::array<TEntree*, 4> Eret;  // carries over the tens, hundreds, thousands, ten-thousands
+
+    const Naddi::Sujet& Sujet() const { return Sujet_De<Naddi::Sujet>(); }
+
+protected:
+    void Affiche_Question() override;
+};
