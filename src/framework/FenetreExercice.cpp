@@ -358,11 +358,17 @@ void TExerciceForm::BBConfClick() {
     std::vector<std::string> reponses;
     for (TEntree* e : Entrees()) reponses.push_back(e->text().toStdString());
     const Exercice::Verdict v = cycle_.Confirme(reponses);
+    if (!v.refus.empty()) {
+        // Nothing counted: the pupil is told why and types again.
+        Plateforme::Message_Erreur(this, QString::fromStdString(v.refus));
+        Apres_Refus(v);
+        return;
+    }
     Met_A_Jour_Panneaux();
     if (!v.juste) {
         Montre_Dessin(QStringLiteral("B"));
         WinPanel1->setCaption(QString());
-        WinPanel1->setTitre(QStringLiteral("Faux"));
+        WinPanel1->setTitre(QString::fromStdString(v.titre_faux));
         WinPanel1->setCoulFondTitre(Rouge);
         Montre_Correction(v);
     } else {
@@ -379,6 +385,11 @@ void TExerciceForm::BBConfClick() {
     for (TEntree* e : Entrees()) e->setEnabled(false);
     for (QWidget* w : brouillons_) w->setEnabled(false);
     juge_ = true;
+}
+
+void TExerciceForm::Apres_Refus(const Exercice::Verdict&) {
+    for (TEntree* e : Entrees()) e->setText(QString());
+    Premiere_Entree()->setFocus();
 }
 
 void TExerciceForm::L_DessinClick() {

@@ -109,6 +109,9 @@ protected:
     virtual bool Reponse_Complete() const;
     // Shows the correction of a wrong answer (by default in LRep1 and LRep2).
     virtual void Montre_Correction(const Exercice::Verdict& v);
+    // After an answer the topic refused (the message is shown): empties the
+    // answer entries and puts the focus back in the first.
+    virtual void Apres_Refus(const Exercice::Verdict& v);
     // Changes the text of Label1 (a topic may word it after the level).
     void Change_Consigne(const QString& texte);
     // Lays out the question line inside Panel1, centred, from the given controls.

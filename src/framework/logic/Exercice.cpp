@@ -61,6 +61,11 @@ void Cycle::Pose(int niveau) {
 }
 
 Verdict Cycle::Confirme(const std::vector<std::string>& reponses) {
+    if (std::string refus = sujet_.Refuse(reponses); !refus.empty()) {
+        Verdict v;
+        v.refus = std::move(refus);
+        return v;
+    }
     Commune::Compte_Exercice();
     Verdict v = sujet_.Juge(reponses);
     if (v.juste) Commune::Note_Juste(sujet_.Points(), niveau_);

@@ -48,6 +48,10 @@ struct Verdict {
     bool juste = false;
     std::string correction;  // the expected answer as the correction shows it
     std::string entete = "La bonne réponse est :";  // the line above the correction
+    std::string titre_faux = "Faux";                 // the verdict panel's title when wrong
+    // Not empty: the answer was refused before anything was counted, and
+    // this is the message that says why; the question stays open.
+    std::string refus{};
 };
 
 // The line above a worked correction.
@@ -67,6 +71,9 @@ public:
     virtual std::string Cle() const = 0;
     // Judges the typed answers (one text per entry, in entry order).
     virtual Verdict Juge(const std::vector<std::string>& reponses) const = 0;
+    // The message refusing an answer that cannot be judged (nothing is then
+    // counted); empty to go on and judge it.
+    virtual std::string Refuse(const std::vector<std::string>& reponses) const { return {}; }
     // Points booked per answer, multiplied by the level.
     virtual int Points() const = 0;
     // Character filter of an entry; `texte` is the entry's text before the key.
@@ -83,7 +90,8 @@ public:
     // Poses a new question at the given level: reseeds the generator, draws
     // until the key differs from the last three, and remembers the key.
     void Pose(int niveau);
-    // Books one exercise, judges the answers and books the result.
+    // Books one exercise, judges the answers and books the result; an answer
+    // the topic refuses is neither counted nor judged (Verdict::refus).
     Verdict Confirme(const std::vector<std::string>& reponses);
 
     int Niveau() const { return niveau_; }

@@ -26,6 +26,9 @@ public:
         return {!r.empty() && r[0] == courante_, courante_};
     }
     int Points() const override { return 10; }
+    std::string Refuse(const std::vector<std::string>& r) const override {
+        return !r.empty() && r[0] == "?" ? "Pas de point d'interrogation !" : "";
+    }
 
     int preparations = 0, generations = 0, niveau_prepare = 0;
 
@@ -61,4 +64,16 @@ TEST(Cycle, Le_Verdict_Garde_L_Entete_Par_Defaut_Et_Compte_L_Exercice) {
     EXPECT_EQ(Commune::Serie.NbExercices, 1);
     EXPECT_EQ(Commune::Serie.EssaisNiveau(1), 1);
     Commune::Serie.Remet_A_Zero();
+}
+
+TEST(Cycle, Une_Reponse_Refusee_Ne_Compte_Pas_Et_Laisse_La_Question_Ouverte) {
+    Commune::Serie.Remet_A_Zero();
+    Sujet_Liste s({"7"});
+    Exercice::Cycle cycle(s);
+    cycle.Pose(1);
+    EXPECT_EQ(cycle.Confirme({"?"}).refus, "Pas de point d'interrogation !");
+    EXPECT_EQ(Commune::Serie.NbExercices, 0);
+    EXPECT_TRUE(cycle.Question_Ouverte());
+    EXPECT_TRUE(cycle.Confirme({"7"}).juste);
+    EXPECT_EQ(Commune::Serie.NbExercices, 1);
 }
