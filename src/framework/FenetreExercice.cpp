@@ -332,6 +332,12 @@ void TExerciceForm::BBContClick() {
     BBConf->setEnabled(false);
 }
 
+std::vector<std::string> TExerciceForm::Reponses() const {
+    std::vector<std::string> r;
+    for (TEntree* e : Entrees()) r.push_back(e->text().toStdString());
+    return r;
+}
+
 bool TExerciceForm::Reponse_Complete() const {
     const std::vector<TEntree*> requises = Entrees_Requises();
     return std::none_of(requises.begin(), requises.end(), [](TEntree* e) { return e->text().isEmpty(); });
@@ -355,8 +361,7 @@ void TExerciceForm::Montre_Correction(const Exercice::Verdict& v) {
 
 void TExerciceForm::BBConfClick() {
     if (!cycle_.Question_Ouverte()) return;
-    std::vector<std::string> reponses;
-    for (TEntree* e : Entrees()) reponses.push_back(e->text().toStdString());
+    const std::vector<std::string> reponses = Reponses();
     const Exercice::Verdict v = cycle_.Confirme(reponses);
     if (!v.refus.empty()) {
         // Nothing counted: the pupil is told why and types again.

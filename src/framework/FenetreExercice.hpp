@@ -79,6 +79,9 @@ public:
     // The entries of the answer, in the order the judge reads them (and the
     // index their filter is called with).
     virtual std::vector<TEntree*> Entrees() const { return {Edit1}; }
+    // What the judge reads: the texts of Entrees() by default; a topic whose
+    // answer also holds other controls (spin boxes) adds their values.
+    virtual std::vector<std::string> Reponses() const;
     // The entries that must be filled before Confirm may be pressed.
     virtual std::vector<TEntree*> Entrees_Requises() const { return {Edit1}; }
 

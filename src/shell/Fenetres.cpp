@@ -24,6 +24,7 @@
 #include "topics/integer/Uzparent.hpp"
 #include "topics/integer/Uzpuiss.hpp"
 #include "topics/integer/Uzsous.hpp"
+#include "topics/natural/Udecomp.hpp"
 #include "topics/natural/Unaddi.hpp"
 #include "topics/natural/Unsous.hpp"
 
@@ -37,7 +38,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TScorForm",   Cree<TScorForm>,  "&Scores"},
     {"TNMultipF",   nullptr,          "Entiers &Naturels > Multiples"},
     {"TNDivisF",    nullptr,          "Entiers &Naturels > Diviseurs"},
-    {"TDecompf",    nullptr,          "Entiers &Naturels > Décomposition"},
+    {"TDecompf",    Cree<TDecompf>,          "Entiers &Naturels > Décomposition"},
     {"TPremF",      nullptr,          "Entiers &Naturels > Nombres premiers"},
     {"TZAddiF",     Cree<TZAddiF>,    "Entiers &Relatifs > Addition"},
     {"TZSousF",     Cree<TZSousF>,    "Entiers &Relatifs > Soustraction"},

@@ -224,4 +224,16 @@ std::string Decomposition::Ligne_Facteurs() const {
     return l;
 }
 
+std::vector<std::string> Table_Premiers() {
+    std::vector<std::string> lignes;
+    int dans_la_ligne = 0;
+    for (int32_t n = 1; n <= 5000; ++n) {
+        if (!Commune::Est_Premier(n)) continue;
+        if (dans_la_ligne == 0) lignes.emplace_back();
+        lignes.back() += Commune::Cadre_Droite(std::to_string(n), 5);
+        dans_la_ligne = (dans_la_ligne + 1) % 10;
+    }
+    return lignes;
+}
+
 }  // namespace Divisibilite

@@ -98,4 +98,9 @@ private:
     std::array<int32_t, Cases> exposants_{};
 };
 
+// The table of prime numbers shown beside the decomposition: every number
+// from 1 to 5000 the primality test accepts (1 first), each right-aligned
+// in 5 characters, ten to a line.
+std::vector<std::string> Table_Premiers();
+
 }  // namespace Divisibilite

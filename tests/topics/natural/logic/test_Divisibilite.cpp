@@ -105,3 +105,10 @@ TEST(Divisibilite, Decomposition_En_Facteurs_Premiers) {
         ASSERT_EQ(produit, x.N());
     });
 }
+
+TEST(Divisibilite, Table_Des_Nombres_Premiers) {
+    const auto t = Table_Premiers();
+    ASSERT_EQ(t.size(), 67u);
+    EXPECT_EQ(t.front(), "    1    2    3    5    7   11   13   17   19   23");
+    EXPECT_EQ(t.back().substr(t.back().size() - 5), " 4999");
+}
