@@ -24,6 +24,8 @@
 #include "topics/integer/Uzparent.hpp"
 #include "topics/integer/Uzpuiss.hpp"
 #include "topics/integer/Uzsous.hpp"
+#include "topics/natural/Undiv.hpp"
+#include "topics/natural/Unmult.hpp"
 
 namespace Fenetres {
 
@@ -62,8 +64,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TInequatF",   nullptr,          "Ré&els > Inéquations"},
     {"TNAddiF",     nullptr,          "Entiers &Naturels > Opérations > Addition"},
     {"TNSousF",     nullptr,          "Entiers &Naturels > Opérations > Soustraction"},
-    {"TNMultF",     nullptr,          "Entiers &Naturels > Opérations > Multiplication"},
-    {"TNDivF",      nullptr,          "Entiers &Naturels > Opérations > Division"},
+    {"TNMultF",     Cree<TNMultF>,    "Entiers &Naturels > Opérations > Multiplication"},
+    {"TNDivF",      Cree<TNDivF>,     "Entiers &Naturels > Opérations > Division"},
     {"TSariForm",   nullptr,          "Ré&els > Suites > arithmétiques"},
     {"TSgeoForm",   nullptr,          "Ré&els > Suites > géométriques"},
     {"TDRangFrm",   nullptr,          "Décimaux > Rangement"},
