@@ -26,6 +26,8 @@
 #include "topics/integer/Uzsous.hpp"
 #include "topics/natural/Udecomp.hpp"
 #include "topics/natural/Unaddi.hpp"
+#include "topics/natural/Undiv.hpp"
+#include "topics/natural/Unmult.hpp"
 #include "topics/natural/Unsous.hpp"
 
 namespace Fenetres {
@@ -63,10 +65,10 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
     {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},
     {"TInequatF",   nullptr,          "Ré&els > Inéquations"},
-    {"TNAddiF",     Cree<TNAddiF>,         "Entiers &Naturels > Opérations > Addition"},
-    {"TNSousF",     Cree<TNSousF>,         "Entiers &Naturels > Opérations > Soustraction"},
-    {"TNMultF",     nullptr,          "Entiers &Naturels > Opérations > Multiplication"},
-    {"TNDivF",      nullptr,          "Entiers &Naturels > Opérations > Division"},
+    {"TNAddiF",     Cree<TNAddiF>,    "Entiers &Naturels > Opérations > Addition"},
+    {"TNSousF",     Cree<TNSousF>,    "Entiers &Naturels > Opérations > Soustraction"},
+    {"TNMultF",     Cree<TNMultF>,    "Entiers &Naturels > Opérations > Multiplication"},
+    {"TNDivF",      Cree<TNDivF>,     "Entiers &Naturels > Opérations > Division"},
     {"TSariForm",   nullptr,          "Ré&els > Suites > arithmétiques"},
     {"TSgeoForm",   nullptr,          "Ré&els > Suites > géométriques"},
     {"TDRangFrm",   nullptr,          "Décimaux > Rangement"},

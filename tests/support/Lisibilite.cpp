@@ -64,6 +64,15 @@ double Contraste(const QColor& a, const QColor& b) {
 }
 constexpr double Contraste_Lisible = 3.0;
 
+// A vertical and a horizontal rule meet on purpose (the bracket of a
+// division): their strips may cross.
+bool Angle_De_Regles(const QWidget* a, const QWidget* b) {
+    auto* x = qobject_cast<const TFigure*>(a);
+    auto* y = qobject_cast<const TFigure*>(b);
+    return x && y && x->Figure() == Geometrie::Parallele && y->Figure() == Geometrie::Parallele &&
+           x->Verticale() != y->Verticale();
+}
+
 // Makes the layouts of the window settle, as they would before painting.
 void Pose_Mises_En_Page() {
     for (int i = 0; i < 4; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -111,7 +120,7 @@ QStringList Defauts_Verdict(TExerciceForm& f) {
     }
     for (std::size_t i = 0; i < elements.size(); ++i)
         for (std::size_t j = i + 1; j < elements.size(); ++j)
-            if (elements[i].r.intersects(elements[j].r))
+            if (elements[i].r.intersects(elements[j].r) && !Angle_De_Regles(elements[i].w, elements[j].w))
                 defauts << QStringLiteral("%1 sur %2").arg(elements[i].nom, elements[j].nom);
     return defauts;
 }

@@ -47,6 +47,16 @@ std::vector<std::string> Sujet::Dividendes_Partiels(int32_t a, int32_t b) {
     return lignes;
 }
 
+int Sujet::Colonne_Partiels(int32_t a, int32_t b) {
+    const std::string s = std::to_string(a);
+    std::size_t pris = 0;
+    int64_t partiel = 0;
+    while (pris < s.size() && partiel < b) partiel = partiel * 10 + (s[pris++] - '0');
+    const auto premiere = static_cast<int>(Dividendes_Partiels(a, b).front().size());
+    const int fin = pris == s.size() ? static_cast<int>(pris) - 1 : static_cast<int>(pris);
+    return std::max(0, fin + 1 - premiere);
+}
+
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
     auto reponse = [&](std::size_t i) { return i < reponses.size() ? reponses[i] : std::string(); };
     const bool juste = reponse(0) == std::to_string(Quotient()) && reponse(1) == std::to_string(Reste());

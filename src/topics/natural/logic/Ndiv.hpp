@@ -33,6 +33,10 @@ public:
     // The successive partial dividends of the written division, each line
     // one step further right than the one above ("14", " 09", "  2").
     static std::vector<std::string> Dividendes_Partiels(int32_t a, int32_t b);
+    // The dividend's column (0 for its first digit) where the first of those
+    // lines begins, so that it ends under the digit it lowers (or, when the
+    // first partial dividend takes every digit, under the last one).
+    static int Colonne_Partiels(int32_t a, int32_t b);
 
     // The working area's rule, on the caret's line with its spaces removed:
     // while shorter than the dividend, anything but the letters (codes A to

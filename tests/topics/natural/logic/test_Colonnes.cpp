@@ -133,6 +133,11 @@ TEST(Colonnes, Division_Et_Ses_Dividendes_Partiels) {
     EXPECT_EQ(Ndiv::Sujet::Dividendes_Partiels(50, 7), (L{"1"}));
     EXPECT_EQ(Ndiv::Sujet::Dividendes_Partiels(845, 7), (L{"14", " 05"}));
     EXPECT_EQ(Ndiv::Sujet::Dividendes_Partiels(65999, 50), (L{"159", " 99", "  499", "   49"}));
+    // Where the staircase begins under the dividend: "55" under the 55 of 755.
+    EXPECT_EQ(Ndiv::Sujet::Colonne_Partiels(849, 7), 0);
+    EXPECT_EQ(Ndiv::Sujet::Colonne_Partiels(755, 35), 1);
+    EXPECT_EQ(Ndiv::Sujet::Colonne_Partiels(56, 8), 1);
+    EXPECT_EQ(Ndiv::Sujet::Colonne_Partiels(65999, 50), 0);
 
     auto d = Pose<Ndiv::Sujet>(1, {5, 799});  // 849 : 7
     ASSERT_EQ(d.A(), 849);
