@@ -327,6 +327,7 @@ void TExerciceForm::BBContClick() {
     juge_ = false;
     // Tab goes through the answer boxes in the order they are read.
     for (std::size_t i = 1; i < entrees.size(); ++i) setTabOrder(entrees[i - 1], entrees[i]);
+    Apres_Question();
     Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);
     BBConf->setEnabled(false);

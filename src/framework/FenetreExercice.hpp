@@ -79,6 +79,9 @@ public:
     // The entries of the answer, in the order the judge reads them (and the
     // index their filter is called with).
     virtual std::vector<TEntree*> Entrees() const { return {Edit1}; }
+    // Whether Confirm may be pressed with what is typed: every required entry
+    // filled by default (a topic may ask for a choice or a move instead).
+    virtual bool Reponse_Complete() const;
     // What the judge reads: the texts of Entrees() by default; a topic whose
     // answer also holds other controls (spin boxes) adds their values.
     virtual std::vector<std::string> Reponses() const;
@@ -106,10 +109,11 @@ protected:
 
     // Shows the question just drawn.
     virtual void Affiche_Question() = 0;
+    // Called once the boxes of a new question are emptied and enabled (a
+    // topic may then fill or close some of them).
+    virtual void Apres_Question() {}
     // The entry that has the focus when a question is posed.
     virtual TEntree* Premiere_Entree() const { return Edit1; }
-    // Whether Confirm may be pressed with what is typed: every required entry filled.
-    virtual bool Reponse_Complete() const;
     // Shows the correction of a wrong answer (by default in LRep1 and LRep2).
     virtual void Montre_Correction(const Exercice::Verdict& v);
     // After an answer the topic refused (the message is shown): empties the

@@ -28,6 +28,7 @@
 #include "topics/natural/Unaddi.hpp"
 #include "topics/natural/Undiv.hpp"
 #include "topics/natural/Unmult.hpp"
+#include "topics/natural/Unpuiss.hpp"
 #include "topics/natural/Unsous.hpp"
 
 namespace Fenetres {
@@ -61,7 +62,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TSystForm",   nullptr,          "Ré&els > Systèmes"},
     {"TEquat2dF",   nullptr,          "Ré&els > Equations 2 ème degré"},
     {"TDeriForm",   nullptr,          "Ré&els > Dérivées"},
-    {"TNPuissF",    nullptr,          "Entiers &Naturels > Puissances"},
+    {"TNPuissF",    Cree<TNPuissF>,          "Entiers &Naturels > Puissances"},
     {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
     {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},
     {"TInequatF",   nullptr,          "Ré&els > Inéquations"},

@@ -242,8 +242,7 @@ private:
         if (!f_ || !w_->isVisible()) return {};
 
         const bool ouverte = f_->Cycle().Question_Ouverte();
-        const std::vector<TEntree*> requises = f_->Entrees_Requises();
-        const bool complete = std::none_of(requises.begin(), requises.end(), [](TEntree* e) { return e->text().isEmpty(); });
+        const bool complete = f_->Reponse_Complete();
         if (f_->BBConf->isEnabled() != (ouverte && complete))
             return QStringLiteral("Confirmer %1 avec une réponse %2").arg(f_->BBConf->isEnabled() ? "actif" : "inactif",
                                                                             complete ? "complète" : "incomplète");
@@ -258,7 +257,11 @@ private:
                 if (d != Exercice::Decision::Accepte(texte[k]))
                     return QStringLiteral("la boîte %1 contient « %2 »").arg(i + 1).arg(entrees[i]->text());
             }
-            if (ouverte != entrees[i]->isEnabled()) return QStringLiteral("boîte %1 %2").arg(i + 1).arg(ouverte ? "inactive" : "active");
+            // An open question may keep closed a box it does not ask for (a given base).
+            const std::vector<TEntree*> requises = f_->Entrees_Requises();
+            const bool requise = std::find(requises.begin(), requises.end(), entrees[i]) != requises.end();
+            if (ouverte != entrees[i]->isEnabled() && (!ouverte || requise))
+                return QStringLiteral("boîte %1 %2").arg(i + 1).arg(ouverte ? "inactive" : "active");
         }
         return {};
     }

@@ -1,5 +1,7 @@
 #include "support/Lisibilite.hpp"
 
+#include <QAbstractSpinBox>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QStyle>
@@ -164,6 +166,9 @@ QStringList Defauts_Corrections(TExerciceForm& f, int questions, uint64_t graine
             // everywhere is almost never right, and a right one is skipped.
             for (TEntree* e : f.Panel1->findChildren<TEntree*>())
                 if (e->isVisibleTo(&f) && e->isEnabled()) e->Tape(QStringLiteral("7"));
+            // An answer given on a spin box: one step up.
+            for (QAbstractSpinBox* b : f.Panel1->findChildren<QAbstractSpinBox*>())
+                if (!f.BBConf->isEnabled() && b->isVisibleTo(&f) && b->isEnabled()) b->stepUp();
             if (!f.BBConf->isEnabled()) {
                 defauts << QStringLiteral("niveau %1, question %2 : Confirmer reste grisé").arg(niveau).arg(q);
                 continue;
