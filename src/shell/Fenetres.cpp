@@ -25,6 +25,9 @@
 #include "topics/integer/Uzpuiss.hpp"
 #include "topics/integer/Uzsous.hpp"
 #include "topics/natural/Unaddi.hpp"
+#include "topics/natural/Undivis.hpp"
+#include "topics/natural/Unmultip.hpp"
+#include "topics/natural/Uprem.hpp"
 #include "topics/natural/Unsous.hpp"
 
 namespace Fenetres {
@@ -35,10 +38,10 @@ namespace {
 const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TMenuForm",   Cree<TMenuForm>,  ""},
     {"TScorForm",   Cree<TScorForm>,  "&Scores"},
-    {"TNMultipF",   nullptr,          "Entiers &Naturels > Multiples"},
-    {"TNDivisF",    nullptr,          "Entiers &Naturels > Diviseurs"},
+    {"TNMultipF",   Cree<TNMultipF>,  "Entiers &Naturels > Multiples"},
+    {"TNDivisF",    Cree<TNDivisF>,   "Entiers &Naturels > Diviseurs"},
     {"TDecompf",    nullptr,          "Entiers &Naturels > Décomposition"},
-    {"TPremF",      nullptr,          "Entiers &Naturels > Nombres premiers"},
+    {"TPremF",      Cree<TPremF>,     "Entiers &Naturels > Nombres premiers"},
     {"TZAddiF",     Cree<TZAddiF>,    "Entiers &Relatifs > Addition"},
     {"TZSousF",     Cree<TZSousF>,    "Entiers &Relatifs > Soustraction"},
     {"TZMultF",     Cree<TZMultF>,    "Entiers &Relatifs > Multiplication"},
