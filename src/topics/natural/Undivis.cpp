@@ -8,7 +8,7 @@ TExerciceForm::Description Description_NDivis() {
     d.caption = QStringLiteral("Ensemble des DIVISEURS d'un nombre entier naturel");
     d.aide = 130;
     d.niveaux = 4;
-    d.client = QSize(820, 420);
+    d.client = QSize(960, 372);
     d.consigne = QStringLiteral(
         "Ecrire TOUS les diviseurs (dans l'ORDRE CROISSANT), en laissant éventuellement des vides  à la fin");
     return d;

@@ -8,7 +8,7 @@ TExerciceForm::Description Description_NMultip() {
     d.caption = QStringLiteral("Ensemble des MULTIPLES d'un nombre entier naturel");
     d.aide = 120;
     d.niveaux = 4;
-    d.client = QSize(760, 364);
+    d.client = QSize(760, 330);
     d.consigne = QStringLiteral("Compléter (10 premiers multiples dans l'ORDRE CROISSANT)");
     return d;
 }

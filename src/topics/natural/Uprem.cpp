@@ -6,7 +6,7 @@ TExerciceForm::Description Description_Prem() {
     d.caption = QStringLiteral("Reconnaître si un nombre est premier");
     d.aide = 140;
     d.niveaux = 4;
-    d.client = QSize(720, 384);
+    d.client = QSize(720, 366);
     return d;
 }
 }  // namespace
