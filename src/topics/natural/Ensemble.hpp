@@ -1,7 +1,6 @@
-// What the windows on sets of numbers (multiples, divisors) and on primes
-// share: answer boxes in a grid, separated by commas, after the set's name
-// ("M(12) = {"), and the lower half of the window moved under a taller
-// question panel.
+// What the windows on divisibility share: answer boxes in a grid, separated
+// by commas, after the set's name ("M(12) = {"), and the lower half of the
+// window moved under a taller question panel.
 #pragma once
 
 #include <QLabel>

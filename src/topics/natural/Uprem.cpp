@@ -1,5 +1,9 @@
 #include "topics/natural/Uprem.hpp"
 
+#include <QFontMetrics>
+
+#include "topics/natural/Ensemble.hpp"
+
 namespace {
 TExerciceForm::Description Description_Prem() {
     TExerciceForm::Description d;
@@ -14,7 +18,6 @@ TExerciceForm::Description Description_Prem() {
 TPremF::TPremF(QWidget* parent)
     : TExerciceForm(Description_Prem(), std::make_unique<Divisibilite::Premier>(), Exercice::Memoire_Enonces(), parent) {
     Panel1->setToolTip(QStringLiteral("Cliquez sur OUI ou NON puis confirmez"));
-    Panel1->resize(Panel1->width(), 172);
     Label1->setFont(Police_Question());
     Label1->move(16, 10);
 
@@ -48,13 +51,7 @@ TPremF::TPremF(QWidget* parent)
     Edit1->setFixedSize(Largeur_Entree(4), 38);
     Edit1->move(Label2->x() + Label2->width() + 12, 110);
 
-    // The lower half moves under the taller panel.
-    const int dy = Panel1->height() - 112;
-    for (QWidget* w : std::initializer_list<QWidget*>{Cadre_Dessin, BBConf, BBCont, BBScore, BBAide})
-        w->move(w->x(), w->y() + dy);
-    WinPanel1->setGeometry(16, WinPanel1->y() + dy, 400, 101);
-    LRep1->setGeometry(6, 22, 388, 24);
-    LRep2->setGeometry(6, 50, 388, 42);
+    Ensemble::Agrandit(*this, 172, QSize(400, 101));
 
     Ajoute_Brouillon(Button1);
     Ajoute_Brouillon(Button2);
