@@ -40,6 +40,7 @@ Exercice::Decision TEntree::Decide(char32_t c) const {
 }
 
 bool TEntree::Caractere(char32_t c, bool bip) {
+    if (isReadOnly()) return true;  // a box the window fills itself
     const Exercice::Decision d = Decide(c);
     switch (d.genre) {
     case Exercice::Decision::Passe:

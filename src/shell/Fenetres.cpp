@@ -27,8 +27,11 @@
 #include "topics/natural/Udecomp.hpp"
 #include "topics/natural/Unaddi.hpp"
 #include "topics/natural/Undiv.hpp"
+#include "topics/natural/Undivis.hpp"
 #include "topics/natural/Unmult.hpp"
+#include "topics/natural/Unmultip.hpp"
 #include "topics/natural/Unpuiss.hpp"
+#include "topics/natural/Uprem.hpp"
 #include "topics/natural/Unsous.hpp"
 
 namespace Fenetres {
@@ -39,10 +42,10 @@ namespace {
 const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TMenuForm",   Cree<TMenuForm>,  ""},
     {"TScorForm",   Cree<TScorForm>,  "&Scores"},
-    {"TNMultipF",   nullptr,          "Entiers &Naturels > Multiples"},
-    {"TNDivisF",    nullptr,          "Entiers &Naturels > Diviseurs"},
-    {"TDecompf",    Cree<TDecompf>,          "Entiers &Naturels > Décomposition"},
-    {"TPremF",      nullptr,          "Entiers &Naturels > Nombres premiers"},
+    {"TNMultipF",   Cree<TNMultipF>,  "Entiers &Naturels > Multiples"},
+    {"TNDivisF",    Cree<TNDivisF>,   "Entiers &Naturels > Diviseurs"},
+    {"TDecompf",    Cree<TDecompf>,   "Entiers &Naturels > Décomposition"},
+    {"TPremF",      Cree<TPremF>,     "Entiers &Naturels > Nombres premiers"},
     {"TZAddiF",     Cree<TZAddiF>,    "Entiers &Relatifs > Addition"},
     {"TZSousF",     Cree<TZSousF>,    "Entiers &Relatifs > Soustraction"},
     {"TZMultF",     Cree<TZMultF>,    "Entiers &Relatifs > Multiplication"},

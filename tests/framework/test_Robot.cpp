@@ -251,7 +251,8 @@ private:
         // What stands in a box is what its filter lets through, typed from the left.
         const std::vector<TEntree*> entrees = f_->Entrees();
         for (std::size_t i = 0; i < entrees.size(); ++i) {
-            const std::u32string texte = entrees[i]->text().toStdU32String();
+            // A read-only box shows what the window puts in it (a choice made with a button).
+            const std::u32string texte = entrees[i]->isReadOnly() ? std::u32string() : entrees[i]->text().toStdU32String();
             for (std::size_t k = 0; k < texte.size(); ++k) {
                 const auto d = f_->Cycle().Sujet_Pose().Filtre(static_cast<int>(i), texte[k], static_cast<int>(k), texte.substr(0, k));
                 if (d != Exercice::Decision::Accepte(texte[k]))

@@ -1,9 +1,9 @@
 #include "support/Lisibilite.hpp"
 
 #include <QAbstractSpinBox>
-
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <cmath>
@@ -164,8 +164,20 @@ QStringList Defauts_Corrections(TExerciceForm& f, int questions, uint64_t graine
                 for (const QString& d : Defauts_Entrees(f)) defauts << QStringLiteral("niveau %1 : %2").arg(niveau).arg(d);
             // A wrong answer in every box the question shows: the same digit
             // everywhere is almost never right, and a right one is skipped.
-            for (TEntree* e : f.Panel1->findChildren<TEntree*>())
-                if (e->isVisibleTo(&f) && e->isEnabled()) e->Tape(QStringLiteral("7"));
+            const auto repond = [&f] {
+                for (TEntree* e : f.Panel1->findChildren<TEntree*>())
+                    if (e->isVisibleTo(&f) && e->isEnabled() && e->text().isEmpty()) e->Tape(QStringLiteral("7"));
+            };
+            repond();
+            // An answer chosen with a button of the question panel ("Oui",
+            // "Non"): each button in turn from one question to the next.
+            const QList<QPushButton*> boutons = f.Panel1->findChildren<QPushButton*>();
+            for (qsizetype k = 0; k < boutons.size() && !f.BBConf->isEnabled(); ++k) {
+                QPushButton* b = boutons[(q + k) % boutons.size()];
+                if (!b->isVisibleTo(&f) || !b->isEnabled()) continue;
+                b->click();
+                repond();
+            }
             // An answer given on a spin box: one step up.
             for (QAbstractSpinBox* b : f.Panel1->findChildren<QAbstractSpinBox*>())
                 if (!f.BBConf->isEnabled() && b->isVisibleTo(&f) && b->isEnabled()) b->stepUp();
@@ -174,7 +186,8 @@ QStringList Defauts_Corrections(TExerciceForm& f, int questions, uint64_t graine
                 continue;
             }
             f.BBConfClick();
-            if (f.WinPanel1->Titre() != QStringLiteral("Faux")) continue;
+            // Only a wrong verdict shows a correction (a refused answer shows none).
+            if (f.Cycle().Question_Ouverte() || f.Dessin() != QStringLiteral("B")) continue;
             for (const QString& d : Defauts_Verdict(f))
                 defauts << QStringLiteral("niveau %1, question %2 : %3").arg(niveau).arg(q).arg(d);
         }
