@@ -15,7 +15,7 @@ private slots:
     void facteurs_et_exposants() {
         Faux_Services services;
         Commune::Serie.Remet_A_Zero();
-        Hasard_Test hasard{0, 70, 0, 95};  // 72, then 97 at level 2
+        Hasard_Test hasard{0, 70, 0, 95, 0, 260};  // 72, then 97 at level 2, 360 at level 3
         TDecompf f;
         f.show();
         QCOMPARE(f.Label2->text(), QString("72 = "));
@@ -41,6 +41,16 @@ private slots:
         QCOMPARE(f.WinPanel1->Titre(), QString("Faux c'est :"));
         QCOMPARE(f.LRep2->text(), QString("  97 =    97  (nombre premier)"));
         Capture(&f, "decomposition-faux");
+
+        f.SlideBar1->setPosition(3);
+        QTest::keyClicks(f.Edit[0], "2");
+        f.BBConf->click();
+        QCOMPARE(f.LRep2->text(), QString(" 360 =     2 x    3 x    5"));
+        // Each exponent stands just after its factor.
+        const QFontMetrics e(f.LRep1->font()), c(f.LRep2->font());
+        const int apres_2 = c.horizontalAdvance(QString(12, ' '));
+        QVERIFY(qAbs(e.horizontalAdvance(f.LRep1->text().left(16)) - apres_2) <= c.horizontalAdvance(' '));
+        Capture(&f, "decomposition-exposants");
 
         f.BitBtn1->click();
         QVERIFY(f.WinPanel2->isVisible());
