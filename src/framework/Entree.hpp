@@ -23,6 +23,10 @@ public:
     void setDroiteAGauche(bool oui) { droite_a_gauche_ = oui; }
     bool DroiteAGauche() const { return droite_a_gauche_; }
 
+    // Whether a key press types a character (and so goes through the filter),
+    // whatever its modifiers (Alt, AltGr, Meta); Ctrl and Ctrl+Shift are shortcuts.
+    static bool Tape_Un_Caractere(const QKeyEvent* e);
+
     // Types a text as the pupil would, character by character through the filter.
     void Tape(const QString& texte);
     // Pastes a text: what passes the filter goes in, with one beep for the rest.
@@ -42,8 +46,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* e) override;
 
 private:
-    // Whether a key press types a character (and so goes through the filter).
-    static bool Tape_Un_Caractere(const QKeyEvent* e);
+
     // What the filter decides for a character typed at the caret.
     Exercice::Decision Decide(char32_t c) const;
     // Puts one character through the filter; returns false when it was refused

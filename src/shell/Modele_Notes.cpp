@@ -5,16 +5,11 @@
 
 #include "shell/logic/Windows1252.hpp"
 
-namespace {
-// Bound of what is read of a notes file.
-constexpr qint64 Taille_Max = 64 << 20;
-}  // namespace
-
 bool Modele_Notes::Charge(const QString& chemin) {
     if (!QFileInfo(chemin).isFile()) return false;
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return false;
-    const qint64 taille = std::min(f.size(), Taille_Max);
+    const qint64 taille = std::min<qint64>(f.size(), Liste_Notes::Taille_Max);
     std::string contenu(static_cast<std::size_t>(std::max<qint64>(0, taille)), '\0');
     const qint64 lus = f.read(contenu.data(), taille);
     if (lus < 0) return false;

@@ -19,15 +19,13 @@
 #include "framework/logic/Commune.hpp"
 #include "platform/Services.hpp"
 #include "shell/Uscore.hpp"
+#include "shell/logic/Liste_Notes.hpp"
 #include "shell/logic/Notes.hpp"
 #include "shell/logic/Windows1252.hpp"
 
 namespace Resultats {
 
 namespace {
-
-// Bound of what is read of a notes file.
-constexpr qint64 Taille_Max_Liste = 64 << 20;
 
 QByteArray En_1252(const QString& texte) {
     const std::string o = Windows1252::Depuis_Utf8(texte.toStdString());
@@ -111,7 +109,7 @@ QString Texte_Duree(qint64 millisecondes, const QLocale& langue) {
 std::optional<QStringList> Charge_Liste(const QString& chemin) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray octets = f.read(Taille_Max_Liste);
+    const QByteArray octets = f.read(Liste_Notes::Taille_Max);
     return Vers_Qt(Windows1252::Lit_Texte(octets.toStdString()));
 }
 

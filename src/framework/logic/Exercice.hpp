@@ -54,6 +54,11 @@ struct Verdict {
     std::string refus{};
 };
 
+// The i-th text of an answer, a missing one read as empty.
+inline std::string Reponse(const std::vector<std::string>& reponses, std::size_t i) {
+    return i < reponses.size() ? reponses[i] : std::string();
+}
+
 // The line above a worked correction.
 inline constexpr const char* C_Est = "C'est :";
 

@@ -10,6 +10,9 @@
 
 namespace Liste_Notes {
 
+// Bound of what is read of a notes file.
+constexpr long long Taille_Max = 64 << 20;
+
 class Lignes {
 public:
     // Takes a file's content: lines ended by CR LF, LF or a lone CR. The

@@ -33,10 +33,6 @@ TEntree* Case_Brouillon(QWidget* parent, int cote) {
     e->setFont(TExerciceForm::Police_Question());
     e->setMaxLength(1);
     e->setCouleurs(QColor(255, 255, 128), QColor(215, 255, 215));
-    // A note stays readable once the question is judged.
-    QPalette p = e->palette();
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(48, 48, 48));
-    e->setPalette(p);
     e->resize(cote, 36);
     return e;
 }

@@ -66,14 +66,9 @@ void TZone_Calculs::keyPressEvent(QKeyEvent* e) {
         Tape(QApplication::clipboard()->text());
         return;
     }
-    // The keys the memo itself would type in, whatever their modifiers
-    // (Alt, AltGr, Meta); Ctrl and Ctrl+Shift are shortcuts.
-    const QString t = e->text();
-    const Qt::KeyboardModifiers m = e->modifiers();
-    const bool raccourci = m == Qt::ControlModifier || m == (Qt::ShiftModifier | Qt::ControlModifier);
-    const char32_t c = t.toUcs4().value(0);
-    if (!t.isEmpty() && !raccourci && (QChar::isPrint(c) || QChar::category(c) == QChar::Other_Format)) {
-        Tape(t);
+    // The same keys as an answer box type.
+    if (TEntree::Tape_Un_Caractere(e)) {
+        Tape(e->text());
         return;
     }
     // Navigation, Delete, Undo, Copy, Tab and the like keep their usual meaning.

@@ -68,10 +68,6 @@ Exercice::Decision Filtre_Fraction_Signee(int entree, char32_t c, int curseur, c
     return Exercice::Filtre_Entier(c);
 }
 
-std::string Reponse(const std::vector<std::string>& reponses, std::size_t i) {
-    return i < reponses.size() ? reponses[i] : std::string();
-}
-
 }  // namespace Fractions
 
 namespace Fractions {

@@ -67,8 +67,7 @@ Exercice::Decision Filtre_Numerateur_Signe(char32_t c, int curseur, const std::u
 // (entry 0) as Filtre_Numerateur_Signe, every other box digits only.
 Exercice::Decision Filtre_Fraction_Signee(int entree, char32_t c, int curseur, const std::u32string& texte);
 
-// Two texts of an answer, the missing ones read as empty.
-std::string Reponse(const std::vector<std::string>& reponses, std::size_t i);
+using Exercice::Reponse;
 
 }  // namespace Fractions
 

@@ -7,9 +7,9 @@
 
 namespace Divisibilite {
 
-namespace {
+using Exercice::Reponse;
 
-std::string Reponse(const std::vector<std::string>& r, std::size_t i) { return i < r.size() ? r[i] : std::string(); }
+namespace {
 
 bool Par_2_3_Ou_5(int32_t n) { return n % 2 == 0 || n % 3 == 0 || n % 5 == 0; }
 

@@ -58,8 +58,8 @@ int Sujet::Colonne_Partiels(int32_t a, int32_t b) {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    auto reponse = [&](std::size_t i) { return i < reponses.size() ? reponses[i] : std::string(); };
-    const bool juste = reponse(0) == std::to_string(Quotient()) && reponse(1) == std::to_string(Reste());
+    const bool juste = Exercice::Reponse(reponses, 0) == std::to_string(Quotient()) &&
+                       Exercice::Reponse(reponses, 1) == std::to_string(Reste());
     std::string correction;
     for (const auto& l : Dividendes_Partiels(a_, b_)) correction += l + "\n";
     correction.pop_back();

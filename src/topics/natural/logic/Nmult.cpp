@@ -61,10 +61,9 @@ std::array<std::string, 8> Sujet::Lignes_Correction() const {
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {
-    auto reponse = [&](std::size_t i) { return i < reponses.size() ? reponses[i] : std::string(); };
-    bool juste = reponse(0) == std::to_string(m_ * d_);
+    bool juste = Exercice::Reponse(reponses, 0) == std::to_string(m_ * d_);
     for (int rang = 0; rang < Partiels(); ++rang)
-        juste = juste && reponse(static_cast<std::size_t>(rang) + 1) == Partiel(rang);
+        juste = juste && Exercice::Reponse(reponses, static_cast<std::size_t>(rang) + 1) == Partiel(rang);
     const auto l = Lignes_Correction();
     std::string correction;
     for (const auto& ligne : l) correction += ligne + "\n";
