@@ -1,5 +1,6 @@
 #include "controls/SpinEdit.hpp"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -7,6 +8,13 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
     lineEdit()->setReadOnly(true);
     setAlignment(Qt::AlignCenter);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // The arrows are drawn in the window-text colour, which a coloured
+    // question panel sets light: keep the ordinary dark one so they show.
+    QPalette p = palette();
+    const QPalette ordinaire = QApplication::palette();
+    for (auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(groupe, QPalette::WindowText, ordinaire.color(groupe, QPalette::WindowText));
+    setPalette(p);
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* e) {

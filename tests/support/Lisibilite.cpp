@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -146,6 +147,21 @@ QStringList Defauts_Entrees(TExerciceForm& f) {
         if (Contraste(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)) < Contraste_Lisible)
             defauts << QStringLiteral("une réponse confirmée se lit mal sur sa case");
     }
+    // A control the pupil works with lies whole inside the question panel.
+    const QRect dedans = f.Panel1->contentsRect();
+    for (QWidget* w : f.Panel1->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&f) || !(qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                     qobject_cast<QAbstractSpinBox*>(w)))
+            continue;
+        if (qobject_cast<QLineEdit*>(w->parentWidget())) continue;  // a spin box's own line
+        const QRect r(w->mapTo(f.Panel1, QPoint(0, 0)), w->size());
+        if (!dedans.contains(r)) defauts << QStringLiteral("%1 dépasse du panneau de la question").arg(Nom(w));
+    }
+    // Spin-box arrows are drawn in the window-text colour on the button colour.
+    for (QAbstractSpinBox* b : f.Panel1->findChildren<QAbstractSpinBox*>())
+        if (b->isVisibleTo(&f) &&
+            Contraste(b->palette().color(QPalette::WindowText), b->palette().color(QPalette::Button)) < Contraste_Lisible)
+            defauts << QStringLiteral("les flèches de %1 se voient mal").arg(Nom(b));
     const QColor fond = f.Panel1->palette().color(QPalette::Window);
     for (TFigure* barre : f.Panel1->findChildren<TFigure*>())
         if (barre->isVisibleTo(&f) && Contraste(barre->Pen()->Color(), fond) < Contraste_Lisible)

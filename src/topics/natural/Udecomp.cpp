@@ -2,6 +2,8 @@
 
 #include <QListWidget>
 
+#include <algorithm>
+
 #include "controls/SpinEdit.hpp"
 #include "platform/Polices.hpp"
 
@@ -68,7 +70,8 @@ TDecompf::TDecompf(QWidget* parent)
         e->setCouleurs(QColor(255, 255, 128), QColor(0, 255, 0));
         SpinEdit[k] = new TSpinEdit(Panel1);
         SpinEdit[k]->setRange(1, 99);
-        SpinEdit[k]->setGeometry(x0 + static_cast<int>(k) * pas + largeur - 30, y - 30, 54, 26);
+        // Over the right end of its factor, inside the panel for the last one too.
+        SpinEdit[k]->setGeometry(std::min(x0 + static_cast<int>(k) * pas + largeur - 30, Panel1->width() - 62), y - 30, 54, 26);
         SpinEdit[k]->setToolTip(QStringLiteral("cliquer pour faire varier son exposant"));
         Ajoute_Brouillon(SpinEdit[k]);
     }
