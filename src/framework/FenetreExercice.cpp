@@ -325,8 +325,13 @@ void TExerciceForm::BBContClick() {
         w->setEnabled(true);
     }
     juge_ = false;
-    // Tab goes through the answer boxes in the order they are read.
-    for (std::size_t i = 1; i < entrees.size(); ++i) setTabOrder(entrees[i - 1], entrees[i]);
+    // Tab goes through the boxes Confirm needs in the order the pupil fills
+    // them (a written product's total comes after its partial products),
+    // then through the others in the order they are read.
+    std::vector<TEntree*> ordre = Entrees_Requises();
+    for (TEntree* e : entrees)
+        if (std::find(ordre.begin(), ordre.end(), e) == ordre.end()) ordre.push_back(e);
+    for (std::size_t i = 1; i < ordre.size(); ++i) setTabOrder(ordre[i - 1], ordre[i]);
     Apres_Question();
     Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);

@@ -212,6 +212,17 @@ private:
         if (!f_ || f_->Cycle().Posees() == posees_) return;
         posees_ = f_->Cycle().Posees();
         cles_.push_back(f_->Cycle().Sujet_Pose().Cle());
+        // Tab walks the boxes Confirm needs in the order the pupil fills them.
+        std::vector<TEntree*> requises;
+        for (TEntree* e : f_->Entrees_Requises())
+            if (e->isVisibleTo(f_) && e->isEnabled()) requises.push_back(e);
+        for (std::size_t i = 0; i + 1 < requises.size(); ++i) {
+            QWidget* w = requises[i]->nextInFocusChain();
+            while (w != requises[i] && !(qobject_cast<TEntree*>(w) && w->isVisibleTo(f_) && w->isEnabled()))
+                w = w->nextInFocusChain();
+            if (w != requises[i + 1])
+                erreur_ = QStringLiteral("Tab après la case %1 ne mène pas à la suivante à remplir").arg(i + 1);
+        }
         if (f_->Cycle().Sujet_Pose().Evite_Repetitions() && cles_.size() >= 2) {
             const std::size_t n = cles_.size();
             for (std::size_t i = n >= 4 ? n - 4 : 0; i + 1 < n; ++i)
