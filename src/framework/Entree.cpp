@@ -21,9 +21,14 @@ void TEntree::setCouleurs(const QColor& active, const QColor& repos) {
     Fond(hasFocus() ? active_ : repos_);
 }
 
+void TEntree::setMarque(const QColor& c) {
+    marque_ = c;
+    Fond(hasFocus() ? active_ : repos_);
+}
+
 void TEntree::Fond(const QColor& c) {
     QPalette p = palette();
-    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Base, marque_.isValid() ? marque_ : c);
     setPalette(p);
 }
 

@@ -16,6 +16,10 @@ public:
     void setFiltre(Filtre f) { filtre_ = std::move(f); }
     // Background colours while the entry has the focus and while it has not.
     void setCouleurs(const QColor& active, const QColor& repos);
+    // A background that stands over both while it is set (an invalid colour
+    // clears it): an answer marked as faulty.
+    void setMarque(const QColor& c);
+    QColor Marque() const { return marque_; }
 
     // A result cell of a written operation: each typed digit goes in at the
     // caret and the caret stays in front of it, so that 1, 2, 3 shows 321 (a
@@ -59,4 +63,5 @@ private:
     bool collage_ = false;
     QColor active_ = QColor(255, 255, 128);
     QColor repos_ = Qt::white;
+    QColor marque_;
 };

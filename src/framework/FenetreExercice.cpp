@@ -226,6 +226,8 @@ void TExerciceForm::Branche(TEntree* e, int index) {
     connect(e, &TEntree::Entree, this, [this, e] { Entree_Validee(e); });
 }
 
+void TExerciceForm::Montre_Des_Le_Niveau(QWidget* w, int niveau) { par_niveau_.emplace_back(w, niveau); }
+
 void TExerciceForm::Branche_Brouillon(TEntree* e, int index) {
     e->setFiltre([this, index](char32_t c, int curseur, const std::u32string& texte) {
         return cycle_.Sujet_Pose().Filtre(index, c, curseur, texte);
@@ -309,6 +311,9 @@ void TExerciceForm::BBContClick() {
     const int niveau = SlideBar1->Position();
     l_niv->setText(QString::number(niveau));
     cycle_.Pose(niveau);
+    for (const auto& [w, des_le_niveau] : par_niveau_) w->setVisible(niveau >= des_le_niveau);
+    for (TEntree* e : marquees_) e->setMarque(QColor());
+    marquees_.clear();
     Affiche_Question();
     WinPanel1->hide();
     Montre_Dessin(QStringLiteral("F"));
@@ -378,8 +383,15 @@ void TExerciceForm::BBConfClick() {
     Met_A_Jour_Panneaux();
     if (!v.juste) {
         Montre_Dessin(QStringLiteral("B"));
-        WinPanel1->setCaption(QString());
+        WinPanel1->setCaption(QString::fromStdString(v.legende_faux));
         WinPanel1->setTitre(QString::fromStdString(v.titre_faux));
+        const std::vector<TEntree*> entrees = Entrees();
+        const bool riche = Commune::Couleurs_Riches != description_.palette_si_pauvre;
+        for (int i : v.marquees)
+            if (i >= 0 && i < static_cast<int>(entrees.size())) {
+                entrees[i]->setMarque(riche ? description_.marque_riche : description_.marque);
+                marquees_.push_back(entrees[i]);
+            }
         WinPanel1->setCoulFondTitre(Rouge);
         Montre_Correction(v);
     } else {

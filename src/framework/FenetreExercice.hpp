@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "framework/Entree.hpp"
@@ -37,6 +38,10 @@ public:
         // A window whose richer palette is the one for screens of few colours
         // (it keeps its design colours on rich screens).
         bool palette_si_pauvre = false;
+        // The background of an answer the judge marks as faulty, with the
+        // richer palette and without it.
+        QColor marque_riche{255, 152, 150};
+        QColor marque{255, 0, 0};
     };
 
     TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
@@ -124,6 +129,10 @@ protected:
     // Lays out the question line inside Panel1, centred, from the given controls.
     void Place_Question(const std::vector<QWidget*>& elements, int y = 52);
 
+    // A control of the question panel shown only from level `niveau` on
+    // (shown or hidden as each question is posed).
+    void Montre_Des_Le_Niveau(QWidget* w, int niveau);
+
     // Puts a further answer entry (index 1, 2, ... in Entrees()) under the topic's filter.
     void Branche(TEntree* e, int index);
     // A scratch control (carries, working area): emptied and enabled with
@@ -146,5 +155,7 @@ private:
     QString dessin_;
     QWidget* ligne_;
     std::vector<QWidget*> brouillons_;
+    std::vector<std::pair<QWidget*, int>> par_niveau_;
+    std::vector<TEntree*> marquees_;
     bool juge_ = false;  // the current question has been judged
 };

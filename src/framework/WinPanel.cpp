@@ -73,6 +73,11 @@ void TWinPanel::setCaptionFont(const QFont& f) {
     update();
 }
 
+void TWinPanel::setZoneCaption(const QRect& r) {
+    zoneCaption_ = r;
+    update();
+}
+
 void TWinPanel::setCouleur(const QColor& c) {
     couleur_ = c;
     Applique_Couleurs();
@@ -113,7 +118,7 @@ void TWinPanel::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.setFont(captionFont_);
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(rect(), Qt::AlignCenter, caption_);
+    p.drawText(ZoneCaption(), Qt::AlignCenter, caption_);
 }
 
 bool TWinPanel::eventFilter(QObject* o, QEvent* e) {

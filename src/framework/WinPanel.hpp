@@ -29,6 +29,10 @@ public:
     QString Caption() const { return caption_; }
     void setCaption(const QString& c);
     void setCaptionFont(const QFont& f);
+    // Where the caption is drawn, centred (the whole panel by default: an
+    // empty rectangle); a panel that also shows lines gives it its own band.
+    void setZoneCaption(const QRect& r);
+    QRect ZoneCaption() const { return zoneCaption_.isEmpty() ? rect() : zoneCaption_; }
     QColor Couleur() const { return couleur_; }
     void setCouleur(const QColor& c);
 
@@ -56,6 +60,7 @@ private:
     bool bordSimple_ = false;
     QString caption_;
     QFont captionFont_;
+    QRect zoneCaption_;
     bool glisse_ = false;
     QPoint prise_;  // where the title was grabbed, in panel coordinates
 };

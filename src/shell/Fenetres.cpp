@@ -9,6 +9,12 @@
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
+#include "topics/decimal/Udaddi.hpp"
+#include "topics/decimal/Uddiv.hpp"
+#include "topics/decimal/Udins.hpp"
+#include "topics/decimal/Udmult.hpp"
+#include "topics/decimal/Udrange.hpp"
+#include "topics/decimal/Udsous.hpp"
 #include "topics/fraction/Uqaddi.hpp"
 #include "topics/fraction/Uqdiv.hpp"
 #include "topics/fraction/Uqmelang.hpp"
@@ -75,12 +81,12 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TNDivF",      Cree<TNDivF>,     "Entiers &Naturels > Opérations > Division"},
     {"TSariForm",   nullptr,          "Ré&els > Suites > arithmétiques"},
     {"TSgeoForm",   nullptr,          "Ré&els > Suites > géométriques"},
-    {"TDRangFrm",   nullptr,          "Décimaux > Rangement"},
-    {"TDinsForm",   nullptr,          "Décimaux > Insertion"},
-    {"TDAddForm",   nullptr,          "Décimaux > Calculs > Addition"},
-    {"TDsouForm",   nullptr,          "Décimaux > Calculs > Soustraction"},
-    {"TDmulForm",   nullptr,          "Décimaux > Calculs > Multiplication"},
-    {"TDdivForm",   nullptr,          "Décimaux > Calculs > Division"},
+    {"TDRangFrm",   Cree<TDRangFrm>,       "Décimaux > Rangement"},
+    {"TDinsForm",   Cree<TDinsForm>,       "Décimaux > Insertion"},
+    {"TDAddForm",   Cree<TDAddForm>,       "Décimaux > Calculs > Addition"},
+    {"TDsouForm",   Cree<TDsouForm>,       "Décimaux > Calculs > Soustraction"},
+    {"TDmulForm",   Cree<TDmulForm>,       "Décimaux > Calculs > Multiplication"},
+    {"TDdivForm",   Cree<TDdivForm>,       "Décimaux > Calculs > Division"},
     {"TDEncForm",   nullptr,          "Décimaux > Encadrement"},
     {"TDArrForm",   nullptr,          "Décimaux > Arrondissement"},
     {"TAboutForm",  Cree<TAboutForm>, "A propos"},

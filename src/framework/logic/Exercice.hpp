@@ -52,6 +52,10 @@ struct Verdict {
     // Not empty: the answer was refused before anything was counted, and
     // this is the message that says why; the question stays open.
     std::string refus{};
+    // The verdict panel's caption when wrong (empty by default).
+    std::string legende_faux{};
+    // The answers (indices in the judge's order) marked as faulty on screen.
+    std::vector<int> marquees{};
 };
 
 // The i-th text of an answer, a missing one read as empty.
