@@ -45,7 +45,7 @@ public:
         barre_ = f_ ? f_->SlideBar1 : w_->findChild<TSlideBar*>();
     }
 
-    int Questions() const { return static_cast<int>(cles_.size()); }
+    int Questions() const { return questions_; }
 
     // Plays `n` gestures; returns what went wrong, with the gesture number.
     QString Joue(int n) {
@@ -211,8 +211,11 @@ private:
     void Note_Question() {
         if (!f_ || f_->Cycle().Posees() == posees_) return;
         posees_ = f_->Cycle().Posees();
+        ++questions_;
+        // A level without the memory leaves the remembered keys untouched.
+        if (!f_->Cycle().Sujet_Pose().Evite_Repetitions(f_->Niveau())) return;
         cles_.push_back(f_->Cycle().Sujet_Pose().Cle());
-        if (f_->Cycle().Sujet_Pose().Evite_Repetitions() && cles_.size() >= 2) {
+        if (cles_.size() >= 2) {
             const std::size_t n = cles_.size();
             for (std::size_t i = n >= 4 ? n - 4 : 0; i + 1 < n; ++i)
                 if (cles_[i] == cles_.back())
@@ -272,7 +275,8 @@ private:
     TSlideBar* barre_ = nullptr;
     std::mt19937 g_;
     int posees_ = -1;
-    std::vector<std::string> cles_;
+    std::vector<std::string> cles_;  // keys of the questions posed with the memory
+    int questions_ = 0;
     int niveau_vu_ = 0;
     QString erreur_;
     QString intrus_;
