@@ -86,7 +86,7 @@ int TRangee_Termes::Montre(const Termes::Affichage& a, int gauche, int haut_mili
         int px = 0;
         for (QLabel* l : {t.L_K, t.PARO, t.L_A, t.L_x, t.L_B, t.PARF}) {
             if (l->isHidden()) continue;
-            if (l == t.L_B) px += Ecart_Constante;
+            if (l == t.L_B && px > 0) px += Ecart_Constante;
             const int w = l->text().isEmpty() ? 0 : l->sizeHint().width();
             l->setGeometry(px, 0, w, Hauteur_Terme);
             px += w;
