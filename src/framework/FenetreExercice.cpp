@@ -360,14 +360,17 @@ void TExerciceForm::Edit1MouseDown() { Plateforme::Message_Erreur(this, QStringL
 
 void TExerciceForm::Montre_Correction(const Exercice::Verdict& v) {
     LRep1->setText(QString::fromStdString(v.entete));
-    LRep2->setText(QString::fromStdString(v.correction));
-    // A long worked line is written smaller rather than cut.
     QFont f = WinPanel1->font();
     f.setPixelSize(21);
     f.setBold(true);
-    while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(LRep2->text()) > LRep2->width() - 4)
-        f.setPixelSize(f.pixelSize() - 1);
-    LRep2->setFont(f);
+    Ecrit_Sans_Couper(LRep2, QString::fromStdString(v.correction), f);
+}
+
+void TExerciceForm::Ecrit_Sans_Couper(QLabel* l, const QString& texte, QFont police) {
+    l->setText(texte);
+    while (police.pixelSize() > 12 && QFontMetrics(police).horizontalAdvance(texte) > l->width() - 4)
+        police.setPixelSize(police.pixelSize() - 1);
+    l->setFont(police);
 }
 
 void TExerciceForm::BBConfClick() {
@@ -399,6 +402,7 @@ void TExerciceForm::BBConfClick() {
         WinPanel1->setCoulFondTitre(Vert);
         WinPanel1->setCaption(QStringLiteral("bravo"));
         Montre_Dessin(QStringLiteral("A"));
+        Montre_Juste(v);
     }
     WinPanel1->show();
     WinPanel1->raise();

@@ -121,6 +121,12 @@ protected:
     virtual TEntree* Premiere_Entree() const { return Edit1; }
     // Shows the correction of a wrong answer (by default in LRep1 and LRep2).
     virtual void Montre_Correction(const Exercice::Verdict& v);
+    // What a topic does beside "bravo" after a right answer; nothing by default.
+    virtual void Montre_Juste(const Exercice::Verdict& v) {}
+    // Writes a text in a label in `police`, one pixel smaller at a time (not
+    // below 12) while it is wider than the label: a long line is written
+    // smaller rather than cut.
+    static void Ecrit_Sans_Couper(QLabel* l, const QString& texte, QFont police);
     // After an answer the topic refused (the message is shown): empties the
     // answer entries and puts the focus back in the first.
     virtual void Apres_Refus(const Exercice::Verdict& v);

@@ -35,6 +35,21 @@ QString Wingdings(const QString& codes) {
     return r;
 }
 
+QString Symbol(const QString& codes) {
+    static const QHash<QChar, QChar> table = {
+        {QChar(0xBB), QChar(0x2248)},  // approximately equal
+        {QChar(0xA3), QChar(0x2264)},  // less than or equal
+        {QChar(0xB3), QChar(0x2265)},  // greater than or equal
+        {QChar(0xA5), QChar(0x221E)},  // infinity
+        {QChar(0xC6), QChar(0x2205)},  // empty set
+        {u'D', QChar(0x0394)},         // capital delta
+        {u'c', QChar(0x03C7)},         // chi, written for x
+    };
+    QString r = codes;
+    for (QChar& c : r) c = table.value(c, c);
+    return r;
+}
+
 QFont Police_Symboles(int taille_pixels) {
     QFont f;
     f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols2"),

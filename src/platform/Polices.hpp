@@ -10,6 +10,9 @@ namespace Plateforme {
 
 // The Unicode sign that the Wingdings font shows for a character code.
 QString Wingdings(const QString& codes);
+// The Unicode sign that the Symbol font shows for a character code (the codes
+// of framework/logic/Symbole.hpp); any other character is kept.
+QString Symbol(const QString& codes);
 // A font with hand symbols and mathematical signs, at a pixel size.
 QFont Police_Symboles(int taille_pixels);
 // A monospaced font standing in for Courier New.

@@ -9,6 +9,8 @@
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
+#include "topics/algebra/Uequat1D0.hpp"
+#include "topics/algebra/Uequat1d.hpp"
 #include "topics/decimal/Udaddi.hpp"
 #include "topics/decimal/Uddiv.hpp"
 #include "topics/decimal/Udins.hpp"
@@ -67,7 +69,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TMaxRF",      nullptr,          "Entiers &Relatifs > Max Relatif"},
     {"TEc_sciF",    nullptr,          "Ré&els > Ecriture scientifique"},
     {"TRaciF",      nullptr,          "Ré&els > Racines carrées"},
-    {"Tequat1DF",   nullptr,          "Ré&els > Equations 1er degré > Exercices"},
+    {"Tequat1DF",   Cree<Tequat1DF>,  "Ré&els > Equations 1er degré > Exercices"},
     {"TSystForm",   nullptr,          "Ré&els > Systèmes"},
     {"TEquat2dF",   nullptr,          "Ré&els > Equations 2 ème degré"},
     {"TDeriForm",   nullptr,          "Ré&els > Dérivées"},
@@ -94,7 +96,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TQPuissF",    Cree<TQPuissF>, "Ra&tionnels > Puissances"},
     {"TQMelangF",   Cree<TQMelangF>, "Ra&tionnels > Mélange"},
     {"TCompteF",    nullptr,          "Entiers &Naturels > Le compte est toujours bon"},
-    {"Tequat1D0F",  nullptr,          "Ré&els > Equations 1er degré > Apprentissage"},
+    {"Tequat1D0F",  Cree<Tequat1D0F>, "Ré&els > Equations 1er degré > Apprentissage"},
     {"TTaquinForm", nullptr,          "Décimaux > Le taquin décimal"},
     {"TDemineForm", nullptr,          "Ra&tionnels > Le démineur irréductible"},
     {"TMemoryForm", nullptr,          "Ré&els > La mémoire réelle"},

@@ -45,7 +45,7 @@ public:
         barre_ = f_ ? f_->SlideBar1 : w_->findChild<TSlideBar*>();
     }
 
-    int Questions() const { return static_cast<int>(cles_.size()); }
+    int Questions() const { return questions_; }
 
     // Plays `n` gestures; returns what went wrong, with the gesture number.
     QString Joue(int n) {
@@ -211,7 +211,7 @@ private:
     void Note_Question() {
         if (!f_ || f_->Cycle().Posees() == posees_) return;
         posees_ = f_->Cycle().Posees();
-        cles_.push_back(f_->Cycle().Sujet_Pose().Cle());
+        ++questions_;
         // Tab walks the boxes Confirm needs in the order the pupil fills them.
         std::vector<TEntree*> requises;
         for (TEntree* e : f_->Entrees_Requises())
@@ -223,7 +223,10 @@ private:
             if (w != requises[i + 1])
                 erreur_ = QStringLiteral("Tab après la case %1 ne mène pas à la suivante à remplir").arg(i + 1);
         }
-        if (f_->Cycle().Sujet_Pose().Evite_Repetitions() && cles_.size() >= 2) {
+        // A level without the memory leaves the remembered keys untouched.
+        if (!f_->Cycle().Sujet_Pose().Evite_Repetitions(f_->Niveau())) return;
+        cles_.push_back(f_->Cycle().Sujet_Pose().Cle());
+        if (cles_.size() >= 2) {
             const std::size_t n = cles_.size();
             for (std::size_t i = n >= 4 ? n - 4 : 0; i + 1 < n; ++i)
                 if (cles_[i] == cles_.back())
@@ -283,7 +286,8 @@ private:
     TSlideBar* barre_ = nullptr;
     std::mt19937 g_;
     int posees_ = -1;
-    std::vector<std::string> cles_;
+    std::vector<std::string> cles_;  // keys of the questions posed with the memory
+    int questions_ = 0;
     int niveau_vu_ = 0;
     QString erreur_;
     QString intrus_;

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "framework/logic/Symbole.hpp"
 #include "platform/Polices.hpp"
 #include "platform/Services.hpp"
 #include "support/Faux_Services.hpp"
@@ -65,6 +66,16 @@ private slots:
         QCOMPARE(Plateforme::Wingdings("F"), QString(QChar(0x261E)));
         QCOMPARE(Plateforme::Wingdings("A"), QString(QChar(0x270C)));
         QCOMPARE(Plateforme::Wingdings("B"), QString::fromUcs4(U"\U0001F44C", 1));
+    }
+
+    void symbol_vers_unicode() {
+        const auto S = [](const char* codes) { return Plateforme::Symbol(QString::fromUtf8(codes)); };
+        QCOMPARE(S(Symbole::Environ), QString(QChar(0x2248)));
+        QCOMPARE(S(Symbole::Inferieur_Egal), QString(QChar(0x2264)));
+        QCOMPARE(S(Symbole::Superieur_Egal), QString(QChar(0x2265)));
+        QCOMPARE(S(Symbole::Delta), QString(QChar(0x0394)));
+        // The codes within a text, the other characters kept.
+        QCOMPARE(S("]-\u00A5;2.5] = \u00C6 ? c"), QString::fromUtf8("]-∞;2.5] = ∅ ? χ"));
     }
 };
 

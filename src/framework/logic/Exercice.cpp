@@ -47,7 +47,7 @@ void Cycle::Pose(int niveau) {
     ++posees_;
     Randomize();
     sujet_.Prepare(niveau_);
-    if (!sujet_.Evite_Repetitions()) {
+    if (!sujet_.Evite_Repetitions(niveau_)) {
         sujet_.Genere(niveau_);
         ouverte_ = true;
         return;

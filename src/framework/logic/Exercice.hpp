@@ -87,9 +87,10 @@ public:
     virtual int Points() const = 0;
     // Character filter of an entry; `texte` is the entry's text before the key.
     virtual Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const;
-    // Whether a new question must differ from the last three (topics without
-    // that memory draw each question once and leave the memory untouched).
-    virtual bool Evite_Repetitions() const { return true; }
+    // Whether a new question at this level must differ from the last three
+    // (at a level without that memory each question is drawn once and the
+    // memory is left untouched).
+    virtual bool Evite_Repetitions(int niveau) const { return true; }
 };
 
 class Cycle {

@@ -25,7 +25,7 @@ public:
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
     int Points() const override { return 30; }
     Exercice::Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const override;
-    bool Evite_Repetitions() const override { return false; }
+    bool Evite_Repetitions(int) const override { return false; }
 
     int Niveau() const { return niveau_; }
     int N() const { return static_cast<int>(textes_.size()); }

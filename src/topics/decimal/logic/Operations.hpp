@@ -20,7 +20,7 @@ public:
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
     int Points() const override;
     Exercice::Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const override;
-    bool Evite_Repetitions() const override { return false; }
+    bool Evite_Repetitions(int) const override { return false; }
 
     Operation Op() const { return op_; }
     int Niveau() const { return niveau_; }

@@ -84,7 +84,7 @@ public:
     // The terms of the three fractions.
     std::string Cle() const override;
     int Points() const override { return 25; }
-    bool Evite_Repetitions() const override { return false; }
+    bool Evite_Repetitions(int) const override { return false; }
 
     const Trio& Question() const { return f_; }
     int Niveau() const { return niveau_; }

@@ -22,7 +22,7 @@ public:
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
     int Points() const override { return 20; }
     Exercice::Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const override;
-    bool Evite_Repetitions() const override { return false; }
+    bool Evite_Repetitions(int) const override { return false; }
 
     Fractions::Fraction Question() const { return q_; }
     int Exposant() const { return e_; }

@@ -24,7 +24,7 @@ class Sujet_Resultat : public Exercice::Sujet {
 public:
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
     Exercice::Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const override;
-    bool Evite_Repetitions() const override { return false; }
+    bool Evite_Repetitions(int) const override { return false; }
     int Points() const override { return 5; }
 
     virtual int32_t Resultat() const = 0;

@@ -1,0 +1,22 @@
+// First-degree equations with integer coefficients: exercises.
+#pragma once
+
+#include "framework/FenetreExercice.hpp"
+#include "topics/algebra/Rangee_Termes.hpp"
+#include "topics/algebra/logic/Equat1d.hpp"
+
+class Tequat1DF : public TExerciceForm {
+    Q_OBJECT
+public:
+    explicit Tequat1DF(QWidget* parent = nullptr);
+
+    TRangee_Termes* Rangee;
+    QLabel* l_x;
+    QLabel* Label2;
+
+    const Equat1d::Sujet& Sujet() const { return Sujet_De<Equat1d::Sujet>(); }
+
+protected:
+    void Affiche_Question() override;
+    void Montre_Correction(const Exercice::Verdict& v) override;
+};

@@ -1,0 +1,45 @@
+// First-degree equations with integer coefficients (exercises): the root as
+// its exact text ("/" impossible, "I" indeterminate), typed and corrected.
+#pragma once
+
+#include <string>
+
+#include "framework/logic/Exercice.hpp"
+#include "topics/algebra/logic/Termes.hpp"
+
+namespace Equat1d {
+
+// The root of a x = b: "/" when a = 0 and b != 0, "I" when both are 0, else
+// b / a to two decimals at most ("-0" written "0").
+std::string Solution_Texte(int64_t a, int64_t b);
+// The correction of C x = D at the level, ending with the expected answer.
+std::string Correction_Texte(int niveau, int64_t C, int64_t D);
+// What an impossible or indeterminate equation means, from its correction.
+std::string Commentaire_Solution(const std::string& correction);
+
+// Backspace, digits, one "." (a "," goes in as "."), and at the front only a
+// "+", "-", "/" or "I" ("i" goes in as "I").
+Exercice::Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte);
+
+class Sujet : public Exercice::Sujet {
+public:
+    void Genere(int niveau) override;
+    std::string Cle() const override { return Termes::Cle(equation_); }
+    Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
+    int Points() const override { return 10; }
+    Exercice::Decision Filtre(int, char32_t c, int curseur, const std::u32string& texte) const override {
+        return Filtre_Solution(c, curseur, texte);
+    }
+    // Levels 3 and 4 have too many questions to repeat: no memory there.
+    bool Evite_Repetitions(int niveau) const override { return niveau <= 2; }
+
+    const Termes::Equation& Equation() const { return equation_; }
+    Termes::Reduite Reduite() const { return Termes::Reduit(equation_); }
+    std::string Attendu() const;
+    std::string Correction() const;
+
+private:
+    Termes::Equation equation_;
+};
+
+}  // namespace Equat1d
