@@ -9,6 +9,8 @@
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
+#include "topics/decimal/Udarrond.hpp"
+#include "topics/decimal/Udencad.hpp"
 #include "topics/fraction/Uqaddi.hpp"
 #include "topics/fraction/Uqdiv.hpp"
 #include "topics/fraction/Uqmelang.hpp"
@@ -81,8 +83,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TDsouForm",   nullptr,          "Décimaux > Calculs > Soustraction"},
     {"TDmulForm",   nullptr,          "Décimaux > Calculs > Multiplication"},
     {"TDdivForm",   nullptr,          "Décimaux > Calculs > Division"},
-    {"TDEncForm",   nullptr,          "Décimaux > Encadrement"},
-    {"TDArrForm",   nullptr,          "Décimaux > Arrondissement"},
+    {"TDEncForm",   Cree<TDEncForm>,  "Décimaux > Encadrement"},
+    {"TDArrForm",   Cree<TDArrForm>,  "Décimaux > Arrondissement"},
     {"TAboutForm",  Cree<TAboutForm>, "A propos"},
     {"TZpuissF",    Cree<TZpuissF>,   "Entiers &Relatifs > Puissances"},
     {"TQPuissF",    Cree<TQPuissF>, "Ra&tionnels > Puissances"},
