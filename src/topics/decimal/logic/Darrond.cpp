@@ -42,8 +42,13 @@ void Sujet::Genere(int niveau) {
     j_ = k_ = m_ = n_ = p_ = q_ = sg_ = 1;
     a_ = b_ = c_ = d_ = u_ = v_ = w_ = 0;
     choix_ = niveau_ <= 2 ? Random(4) : 0;
-    Tire();
-    voisins_ = Multiples_Voisins::Calcule(x_, true);
+    // A result whose multiples could not be typed in the entry (a level-4
+    // denominator very near 0) is drawn again, like any other condition.
+    do {
+        Tire();
+        voisins_ = Multiples_Voisins::Calcule(x_, true);
+    } while (Normalise_Decimal(voisins_.inferieur).size() > Longueur ||
+             Normalise_Decimal(voisins_.superieur).size() > Longueur);
     mode_ = static_cast<Mode>(Random(3));
 }
 
