@@ -131,6 +131,19 @@ QWidget* TFenetre_Precision::Bloc_Calcul(const std::vector<QWidget*>& haut, cons
 void TFenetre_Precision::Montre_Fraction(bool fraction) {
     Figure1->setVisible(fraction);
     if (bas_) bas_->setVisible(fraction);
+    // The terms changed width: the rows, the block and the line are laid out
+    // again at once, innermost first.
+    for (QWidget* w : ligne_question_->findChildren<QWidget*>()) {
+        if (QLayout* l = w->layout()) {
+            l->invalidate();
+            l->activate();
+            w->adjustSize();
+        }
+    }
+    for (QWidget* w : ligne_question_->findChildren<QWidget*>())
+        if (w->layout()) w->adjustSize();
+    ligne_question_->layout()->invalidate();
+    ligne_question_->layout()->activate();
 }
 
 void TFenetre_Precision::Place_Ligne(const std::vector<QWidget*>& elements) {
