@@ -12,6 +12,8 @@
 #include "topics/algebra/Uequat1D0.hpp"
 #include "topics/algebra/Uequat1d.hpp"
 #include "topics/decimal/Udaddi.hpp"
+#include "topics/decimal/Udarrond.hpp"
+#include "topics/decimal/Udencad.hpp"
 #include "topics/decimal/Uddiv.hpp"
 #include "topics/decimal/Udins.hpp"
 #include "topics/decimal/Udmult.hpp"
@@ -89,8 +91,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TDsouForm",   Cree<TDsouForm>,       "Décimaux > Calculs > Soustraction"},
     {"TDmulForm",   Cree<TDmulForm>,       "Décimaux > Calculs > Multiplication"},
     {"TDdivForm",   Cree<TDdivForm>,       "Décimaux > Calculs > Division"},
-    {"TDEncForm",   nullptr,          "Décimaux > Encadrement"},
-    {"TDArrForm",   nullptr,          "Décimaux > Arrondissement"},
+    {"TDEncForm",   Cree<TDEncForm>,  "Décimaux > Encadrement"},
+    {"TDArrForm",   Cree<TDArrForm>,  "Décimaux > Arrondissement"},
     {"TAboutForm",  Cree<TAboutForm>, "A propos"},
     {"TZpuissF",    Cree<TZpuissF>,   "Entiers &Relatifs > Puissances"},
     {"TQPuissF",    Cree<TQPuissF>, "Ra&tionnels > Puissances"},
