@@ -378,7 +378,8 @@ void TExerciceForm::BBConfClick() {
     const std::vector<std::string> reponses = Reponses();
     const Exercice::Verdict v = cycle_.Confirme(reponses);
     if (!v.refus.empty()) {
-        // Nothing counted: the pupil is told why and types again.
+        // Nothing judged: the pupil is told why and types again.
+        if (v.refus_compte) Met_A_Jour_Panneaux();
         Plateforme::Message_Erreur(this, QString::fromStdString(v.refus));
         Apres_Refus(v);
         return;
@@ -414,7 +415,8 @@ void TExerciceForm::BBConfClick() {
     juge_ = true;
 }
 
-void TExerciceForm::Apres_Refus(const Exercice::Verdict&) {
+void TExerciceForm::Apres_Refus(const Exercice::Verdict& v) {
+    if (v.refus_compte) return;  // the answer stays as typed, to be completed
     for (TEntree* e : Entrees()) e->setText(QString());
     Premiere_Entree()->setFocus();
 }

@@ -67,6 +67,12 @@ Verdict Cycle::Confirme(const std::vector<std::string>& reponses) {
         return v;
     }
     Commune::Compte_Exercice();
+    if (std::string refus = sujet_.Refuse_Apres_Compte(reponses); !refus.empty()) {
+        Verdict v;
+        v.refus = std::move(refus);
+        v.refus_compte = true;
+        return v;
+    }
     Verdict v = sujet_.Juge(reponses);
     if (v.juste) Commune::Note_Juste(sujet_.Points(), niveau_);
     else Commune::Note_Faux(sujet_.Points(), niveau_);

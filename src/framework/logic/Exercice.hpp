@@ -52,6 +52,9 @@ struct Verdict {
     // Not empty: the answer was refused before anything was counted, and
     // this is the message that says why; the question stays open.
     std::string refus{};
+    // The refused answer was counted as one exercise all the same (a refusal
+    // after counting); nothing was judged and the entries are left as typed.
+    bool refus_compte = false;
     // The verdict panel's caption when wrong (empty by default).
     std::string legende_faux{};
     // The answers (indices in the judge's order) marked as faulty on screen.
@@ -83,6 +86,9 @@ public:
     // The message refusing an answer that cannot be judged (nothing is then
     // counted); empty to go on and judge it.
     virtual std::string Refuse(const std::vector<std::string>& reponses) const { return {}; }
+    // The message refusing an answer once the exercise has been counted
+    // (nothing is judged, the question stays open); empty to judge it.
+    virtual std::string Refuse_Apres_Compte(const std::vector<std::string>& reponses) const { return {}; }
     // Points booked per answer, multiplied by the level.
     virtual int Points() const = 0;
     // Character filter of an entry; `texte` is the entry's text before the key.
@@ -101,7 +107,8 @@ public:
     // until the key differs from the last three, and remembers the key.
     void Pose(int niveau);
     // Books one exercise, judges the answers and books the result; an answer
-    // the topic refuses is neither counted nor judged (Verdict::refus).
+    // the topic refuses is neither counted nor judged (Verdict::refus), or,
+    // refused after counting, counted but not judged (Verdict::refus_compte).
     Verdict Confirme(const std::vector<std::string>& reponses);
 
     int Niveau() const { return niveau_; }

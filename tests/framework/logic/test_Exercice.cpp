@@ -29,6 +29,9 @@ public:
     std::string Refuse(const std::vector<std::string>& r) const override {
         return !r.empty() && r[0] == "?" ? "Pas de point d'interrogation !" : "";
     }
+    std::string Refuse_Apres_Compte(const std::vector<std::string>& r) const override {
+        return !r.empty() && r[0] == "+" ? "Il faut un coefficient !" : "";
+    }
 
     int preparations = 0, generations = 0, niveau_prepare = 0;
 
@@ -76,4 +79,20 @@ TEST(Cycle, Une_Reponse_Refusee_Ne_Compte_Pas_Et_Laisse_La_Question_Ouverte) {
     EXPECT_TRUE(cycle.Question_Ouverte());
     EXPECT_TRUE(cycle.Confirme({"7"}).juste);
     EXPECT_EQ(Commune::Serie.NbExercices, 1);
+}
+
+TEST(Cycle, Une_Reponse_Refusee_Apres_Compte_Compte_Sans_Juger) {
+    Commune::Serie.Remet_A_Zero();
+    Sujet_Liste s({"7"});
+    Exercice::Cycle cycle(s);
+    cycle.Pose(1);
+    const Exercice::Verdict v = cycle.Confirme({"+"});
+    EXPECT_EQ(v.refus, "Il faut un coefficient !");
+    EXPECT_TRUE(v.refus_compte);
+    EXPECT_EQ(Commune::Serie.NbExercices, 1);
+    EXPECT_EQ(Commune::Serie.Score, 0);
+    EXPECT_TRUE(cycle.Question_Ouverte());
+    EXPECT_TRUE(cycle.Confirme({"7"}).juste);
+    EXPECT_EQ(Commune::Serie.NbExercices, 2);
+    Commune::Serie.Remet_A_Zero();
 }
