@@ -50,8 +50,7 @@ std::string Commentaire_Solution(const std::string& correction) {
     return {};
 }
 
-Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte) {
-    static const std::u32string devant = U"+-/Ii";
+Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte, const std::u32string& devant) {
     if (c == Exercice::Retour_Arriere) return Decision::Accepte(c);
     const bool chiffre = c >= U'0' && c <= U'9';
     const bool point = c == U'.' || c == U',';

@@ -17,9 +17,10 @@ std::string Correction_Texte(int niveau, int64_t C, int64_t D);
 // What an impossible or indeterminate equation means, from its correction.
 std::string Commentaire_Solution(const std::string& correction);
 
-// Backspace, digits, one "." (a "," goes in as "."), and at the front only a
-// "+", "-", "/" or "I" ("i" goes in as "I").
-Exercice::Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte);
+// Backspace, digits, one "." (a "," goes in as "."), and at the front only
+// one of `devant`, "+", "-", "/" or "I" by default ("i" goes in as "I").
+Exercice::Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte,
+                                   const std::u32string& devant = U"+-/Ii");
 
 class Sujet : public Exercice::Sujet {
 public:
