@@ -11,6 +11,8 @@
 #include "shell/Uscore.hpp"
 #include "topics/algebra/Uequat1D0.hpp"
 #include "topics/algebra/Uequat1d.hpp"
+#include "topics/algebra/Uequat2d.hpp"
+#include "topics/algebra/Usyst.hpp"
 #include "topics/decimal/Udaddi.hpp"
 #include "topics/decimal/Udarrond.hpp"
 #include "topics/decimal/Udencad.hpp"
@@ -72,8 +74,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TEc_sciF",    nullptr,          "Ré&els > Ecriture scientifique"},
     {"TRaciF",      nullptr,          "Ré&els > Racines carrées"},
     {"Tequat1DF",   Cree<Tequat1DF>,  "Ré&els > Equations 1er degré > Exercices"},
-    {"TSystForm",   nullptr,          "Ré&els > Systèmes"},
-    {"TEquat2dF",   nullptr,          "Ré&els > Equations 2 ème degré"},
+    {"TSystForm",   Cree<TSystForm>,  "Ré&els > Systèmes"},
+    {"TEquat2dF",   Cree<TEquat2dF>,  "Ré&els > Equations 2 ème degré"},
     {"TDeriForm",   nullptr,          "Ré&els > Dérivées"},
     {"TNPuissF",    Cree<TNPuissF>,          "Entiers &Naturels > Puissances"},
     {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
