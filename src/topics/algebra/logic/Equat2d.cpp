@@ -1,5 +1,6 @@
 #include "topics/algebra/logic/Equat2d.hpp"
 
+#include <bitset>
 #include <cmath>
 #include <cstdlib>
 
@@ -108,9 +109,13 @@ void Discriminant(const Equation& e, Solution& s) {
 }  // namespace
 
 bool Est_Carre(int64_t n) {
-    if (n < 1 || n > 180 * 180) return false;
-    const auto k = static_cast<int64_t>(std::lround(std::sqrt(static_cast<double>(n))));
-    return k * k == n;
+    // Asked for at every draw of level 1: a table of the squares.
+    static const std::bitset<180 * 180 + 1> carres = [] {
+        std::bitset<180 * 180 + 1> b;
+        for (int k = 1; k <= 180; ++k) b.set(static_cast<std::size_t>(k * k));
+        return b;
+    }();
+    return n >= 1 && n <= 180 * 180 && carres.test(static_cast<std::size_t>(n));
 }
 
 Equation Tire(int niveau) {
