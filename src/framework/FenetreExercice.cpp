@@ -340,7 +340,10 @@ void TExerciceForm::BBContClick() {
     Apres_Question();
     Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);
-    BBConf->setEnabled(false);
+    // Emptying and filling the boxes above was no change of the pupil's; the
+    // topic says once whether its fresh question may be confirmed as it stands.
+    changee_ = false;
+    BBConf->setEnabled(Reponse_Complete());
 }
 
 std::vector<std::string> TExerciceForm::Reponses() const {
@@ -354,7 +357,12 @@ bool TExerciceForm::Reponse_Complete() const {
     return std::none_of(requises.begin(), requises.end(), [](TEntree* e) { return e->text().isEmpty(); });
 }
 
-void TExerciceForm::Edit1Change() { BBConf->setEnabled(cycle_.Question_Ouverte() && Reponse_Complete()); }
+void TExerciceForm::Edit1Change() {
+    changee_ = true;
+    BBConf->setEnabled(cycle_.Question_Ouverte() && Reponse_Complete());
+}
+
+void TExerciceForm::Signale_Changement() { Edit1Change(); }
 
 void TExerciceForm::Edit1MouseDown() { Plateforme::Message_Erreur(this, QStringLiteral("Utilisez le bouton gauche !")); }
 

@@ -92,6 +92,9 @@ public:
     virtual std::vector<std::string> Reponses() const;
     // The entries that must be filled before Confirm may be pressed.
     virtual std::vector<TEntree*> Entrees_Requises() const { return {Edit1}; }
+    // Whether the answer changed since the question was posed: a box typed
+    // in, or a control of the topic's own (a spin button).
+    bool Reponse_Changee() const { return changee_; }
 
     int Niveau() const { return cycle_.Niveau(); }
     const Exercice::Cycle& Cycle() const { return cycle_; }
@@ -111,6 +114,16 @@ protected:
     const S& Sujet_De() const {
         return static_cast<const S&>(*sujet_);
     }
+    // The same, for a topic whose own controls change its logic's state (the
+    // exponent a spin button sets).
+    template <class S>
+    S& Sujet_Modifiable() {
+        return static_cast<S&>(*sujet_);
+    }
+    // A control of the topic's own (a spin button) changed the answer: it
+    // counts as a change, and Confirm follows Reponse_Complete() again, as
+    // after a typed change.
+    void Signale_Changement();
 
     // Shows the question just drawn.
     virtual void Affiche_Question() = 0;
@@ -164,4 +177,5 @@ private:
     std::vector<std::pair<QWidget*, int>> par_niveau_;
     std::vector<TEntree*> marquees_;
     bool juge_ = false;  // the current question has been judged
+    bool changee_ = false;  // the answer changed since the question was posed
 };

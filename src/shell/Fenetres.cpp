@@ -9,9 +9,12 @@
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
+#include "topics/algebra/Uderiv.hpp"
+#include "topics/algebra/Uec_sci.hpp"
 #include "topics/algebra/Uequat1D0.hpp"
 #include "topics/algebra/Uequat1d.hpp"
 #include "topics/algebra/Uequat2d.hpp"
+#include "topics/algebra/Uraci.hpp"
 #include "topics/algebra/Usyst.hpp"
 #include "topics/decimal/Udaddi.hpp"
 #include "topics/decimal/Udarrond.hpp"
@@ -71,12 +74,12 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TNRangeF",    nullptr,          "Entiers &Naturels > Le range-nombres"},
     {"TCMForm",     nullptr,          "Entiers &Naturels > Calcul Mental"},
     {"TMaxRF",      nullptr,          "Entiers &Relatifs > Max Relatif"},
-    {"TEc_sciF",    nullptr,          "Ré&els > Ecriture scientifique"},
-    {"TRaciF",      nullptr,          "Ré&els > Racines carrées"},
+    {"TEc_sciF",    Cree<TEc_sciF>,   "Ré&els > Ecriture scientifique"},
+    {"TRaciF",      Cree<TRaciF>,     "Ré&els > Racines carrées"},
     {"Tequat1DF",   Cree<Tequat1DF>,  "Ré&els > Equations 1er degré > Exercices"},
     {"TSystForm",   Cree<TSystForm>,  "Ré&els > Systèmes"},
     {"TEquat2dF",   Cree<TEquat2dF>,  "Ré&els > Equations 2 ème degré"},
-    {"TDeriForm",   nullptr,          "Ré&els > Dérivées"},
+    {"TDeriForm",   Cree<TDeriForm>,  "Ré&els > Dérivées"},
     {"TNPuissF",    Cree<TNPuissF>,          "Entiers &Naturels > Puissances"},
     {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
     {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},

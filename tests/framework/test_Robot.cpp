@@ -43,6 +43,7 @@ class Robot {
 public:
     Robot(QWidget* w, uint32_t graine) : w_(w), f_(qobject_cast<TExerciceForm*>(w)), g_(graine) {
         barre_ = f_ ? f_->SlideBar1 : w_->findChild<TSlideBar*>();
+        refus_depart_ = f_ ? f_->Cycle().Refus_Comptes() : 0;
     }
 
     int Questions() const { return questions_; }
@@ -244,9 +245,11 @@ private:
         if (s.NbJustes > s.NbExercices) return QStringLiteral("NbJustes %1 > NbExercices %2").arg(s.NbJustes).arg(s.NbExercices);
         if (s.Score < 0) return QStringLiteral("Score %1").arg(s.Score);
         if (justes != s.NbJustes) return QStringLiteral("JustesNiveau font %1, NbJustes %2").arg(justes).arg(s.NbJustes);
-        // An exercise window books each verdict at once; a game may count a
-        // draw at its start and book it at its end.
-        if (f_ ? essais != s.NbExercices : essais > s.NbExercices)
+        // An exercise window books each verdict at once (an answer refused
+        // after counting is counted and not booked); a game may count a draw
+        // at its start and book it at its end.
+        const int refus = f_ ? f_->Cycle().Refus_Comptes() - refus_depart_ : 0;
+        if (f_ ? essais + refus != s.NbExercices : essais > s.NbExercices)
             return QStringLiteral("EssaisNiveau font %1, NbExercices %2").arg(essais).arg(s.NbExercices);
         if (QWidget* m = QApplication::activeModalWidget(); m && m != w_)
             return QStringLiteral("boîte laissée ouverte : ") + m->windowTitle();
@@ -286,6 +289,7 @@ private:
     TSlideBar* barre_ = nullptr;
     std::mt19937 g_;
     int posees_ = -1;
+    int refus_depart_ = 0;  // answers refused after counting before this seed
     std::vector<std::string> cles_;  // keys of the questions posed with the memory
     int questions_ = 0;
     int niveau_vu_ = 0;

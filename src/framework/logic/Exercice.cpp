@@ -71,6 +71,7 @@ Verdict Cycle::Confirme(const std::vector<std::string>& reponses) {
         Verdict v;
         v.refus = std::move(refus);
         v.refus_compte = true;
+        ++refus_comptes_;
         return v;
     }
     Verdict v = sujet_.Juge(reponses);

@@ -118,6 +118,8 @@ public:
     const Sujet& Sujet_Pose() const { return sujet_; }
     // Questions posed since the cycle was made.
     int Posees() const { return posees_; }
+    // Answers counted but refused (not judged) since the cycle was made.
+    int Refus_Comptes() const { return refus_comptes_; }
 
     // Draws allowed before a repeated key is let through (a topic with very
     // few questions must not hang the window).
@@ -129,6 +131,7 @@ private:
     int niveau_ = 1;
     bool ouverte_ = false;
     int posees_ = 0;
+    int refus_comptes_ = 0;
 };
 
 }  // namespace Exercice

@@ -89,6 +89,7 @@ TEST(Cycle, Une_Reponse_Refusee_Apres_Compte_Compte_Sans_Juger) {
     const Exercice::Verdict v = cycle.Confirme({"+"});
     EXPECT_EQ(v.refus, "Il faut un coefficient !");
     EXPECT_TRUE(v.refus_compte);
+    EXPECT_EQ(cycle.Refus_Comptes(), 1);
     EXPECT_EQ(Commune::Serie.NbExercices, 1);
     EXPECT_EQ(Commune::Serie.Score, 0);
     EXPECT_TRUE(cycle.Question_Ouverte());
