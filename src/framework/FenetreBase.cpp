@@ -1,5 +1,7 @@
 #include "framework/FenetreBase.hpp"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QShowEvent>
 
@@ -80,8 +82,11 @@ TFenetreBase::TFenetreBase(const Description& d, QWidget* parent) : QDialog(pare
 
     // Status panels along the bottom.
     const int y = H - 26;
+    // The level panel keeps room for its longest label beside the slider;
+    // a narrow window takes it from the name.
+    const int niveau = W - W * 36 / 100 - W * 23 / 100 - W * 17 / 100;
     P_nom = Panneau_Etat(this);
-    P_nom->setGeometry(0, y, W * 36 / 100, 26);
+    P_nom->setGeometry(0, y, W * 36 / 100 - std::max(0, 152 - niveau), 26);
     P_justes = Panneau_Etat(this);
     P_justes->setGeometry(P_nom->geometry().right() + 1, y, W * 23 / 100, 26);
     P_score = Panneau_Etat(this);

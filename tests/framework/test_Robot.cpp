@@ -354,7 +354,7 @@ private slots:
             for (int k = 1; k <= Graines_Par_Fenetre; ++k) graines.push_back(static_cast<uint32_t>(rang * 100 + k));
 
         Faux_Services services;
-        services.pas_ticks = 100;  // pauses end
+        services.pas_ticks = 1000;  // pauses end at once
         Commune::Nom = "ROBOT";
         Commune::Prenom = "Élève";
         std::unique_ptr<QWidget> w(p.fabrique());
