@@ -5,9 +5,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 
 #include "framework/logic/Commune.hpp"
 #include "platform/Polices.hpp"
@@ -19,44 +17,6 @@ const QColor Sarcelle(0, 128, 128);
 const QColor Fuchsia(255, 0, 255);
 const QColor Vert(0, 255, 0);
 const QColor Rouge(255, 0, 0);
-
-QColor Qt_Couleur(const Commune::Couleur& c) { return QColor(c.r, c.g, c.b); }
-
-void Colore(QWidget* w, const QColor& fond, const QColor& texte = QColor()) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, fond);
-    if (texte.isValid()) p.setColor(QPalette::WindowText, texte);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-QLabel* Panneau_Etat(QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QFont f = l->font();
-    f.setPixelSize(13);
-    f.setBold(true);
-    l->setFont(f);
-    Colore(l, Sarcelle, Qt::white);
-    return l;
-}
-
-// The pictures of the score and help buttons.
-QIcon Icone(const QString& signe, const QColor& couleur) {
-    QPixmap image(28, 28);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(couleur);
-    p.setPen(QPen(couleur.darker(160), 1.5));
-    p.drawEllipse(QRectF(1.5, 1.5, 25, 25));
-    QFont f = Plateforme::Police_Symboles(18);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 28, 28), Qt::AlignCenter, signe);
-    return QIcon(image);
-}
 
 }  // namespace
 
@@ -85,13 +45,8 @@ void TExerciceForm::Change_Consigne(const QString& texte) {
 
 TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
                              Exercice::Memoire_Enonces memoire, QWidget* parent)
-    : QDialog(parent), description_(d), sujet_(std::move(sujet)), cycle_(*sujet_, std::move(memoire)) {
-    setWindowTitle(d.caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    setFixedSize(d.client);
-    Colore(this, d.fond);
+    : TFenetreBase(d, parent), description_(d), sujet_(std::move(sujet)), cycle_(*sujet_, std::move(memoire)) {
     const int W = d.client.width();
-    const int H = d.client.height();
 
     // Question panel across the top.
     Panel1 = new QFrame(this);
@@ -106,11 +61,8 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     Label1->setFont(fc);
     Label1->move(12, 8);
     Label1->adjustSize();
-    l_niv = new QLabel(Panel1);
-    l_niv->setFont(fc);
-    l_niv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l_niv->setParent(Panel1);
     l_niv->setGeometry(Panel1->width() - 48, 6, 36, 22);
-    l_niv->setToolTip(QStringLiteral("Niveau de la question"));
     ligne_ = new QWidget(Panel1);
     auto* lay = new QHBoxLayout(ligne_);
     lay->setContentsMargins(0, 0, 0, 0);
@@ -159,46 +111,17 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     BBConf->setGeometry(W - 152, 132, 136, 36);
     BBCont = new QPushButton(QStringLiteral("C&ontinuer"), this);
     BBCont->setGeometry(W - 152, 176, 136, 36);
-    BBScore = new QPushButton(this);
-    BBScore->setIcon(Icone(QString(QChar(0x2605)), QColor(220, 160, 0)));
-    BBScore->setIconSize(QSize(28, 28));
-    BBScore->setToolTip(QStringLiteral("Les meilleurs scores"));
     BBScore->setGeometry(W - 152, 222, 64, 38);
-    BBAide = new QPushButton(this);
-    BBAide->setIcon(Icone(QStringLiteral("?"), QColor(40, 90, 200)));
-    BBAide->setIconSize(QSize(28, 28));
-    BBAide->setToolTip(QStringLiteral("Aide"));
     BBAide->setGeometry(W - 80, 222, 64, 38);
     // Enter presses the focused button (Continue after a verdict).
     for (QPushButton* b : {BBConf, BBCont, BBScore, BBAide}) b->setAutoDefault(true);
+    // Tab goes from the answer through Confirm and Continue to the shared buttons and the slider.
+    setTabOrder(BBCont, BBScore);
+    setTabOrder(BBScore, BBAide);
+    setTabOrder(BBAide, SlideBar1);
 
-    // Status panels along the bottom.
-    const int y = H - 26;
-    P_nom = Panneau_Etat(this);
-    P_nom->setGeometry(0, y, W * 36 / 100, 26);
-    P_justes = Panneau_Etat(this);
-    P_justes->setGeometry(P_nom->geometry().right() + 1, y, W * 23 / 100, 26);
-    P_score = Panneau_Etat(this);
-    P_score->setGeometry(P_justes->geometry().right() + 1, y, W * 17 / 100, 26);
-    P_niveau = Panneau_Etat(this);
-    P_niveau->setGeometry(P_score->geometry().right() + 1, y, W - P_score->geometry().right() - 1, 26);
-    SlideBar1 = new TSlideBar(P_niveau);
-    SlideBar1->setLoading(true);
-    SlideBar1->setGeometry(P_niveau->width() - 70, 4, 64, 18);
-    SlideBar1->setThumbStyle(TSlideBar::tsBar2);
-    SlideBar1->setMax(d.niveaux);
-    SlideBar1->setLabels({QStringLiteral("Niveau I"), QStringLiteral("Niveau II"), QStringLiteral("Niveau III"),
-                          QStringLiteral("Niveau IV")});
-    SlideBar1->setPosition(1);
-    SlideBar1->setLoading(false);
-    SlideBar1->setToolTip(QStringLiteral("Choisir le niveau"));
-    P_niveau->setText(" " + SlideBar1->Label());
-
-    connect(SlideBar1, &TSlideBar::Change, this, &TExerciceForm::SlideBar1Change);
     connect(BBCont, &QPushButton::clicked, this, &TExerciceForm::BBContClick);
     connect(BBConf, &QPushButton::clicked, this, &TExerciceForm::BBConfClick);
-    connect(BBScore, &QPushButton::clicked, this, &TExerciceForm::BBScoreClick);
-    connect(BBAide, &QPushButton::clicked, this, &TExerciceForm::BBAideClick);
 
     FormCreate();
     Branche(Edit1, 0);
@@ -273,32 +196,21 @@ void TExerciceForm::Place_Question(const std::vector<QWidget*>& elements, int y)
     ligne_->setGeometry(0, y, Panel1->width(), 44);
 }
 
+// The window's background and status panels take the richer palette in
+// TFenetreBase; the glyph and the question panel here.
 void TExerciceForm::FormCreate() {
-    if (Commune::Couleurs_Riches == description_.palette_si_pauvre) return;
-    Colore(this, description_.fond_riche);
+    if (!Palette_Riche()) return;
     if (description_.dessin_riche.isValid()) Colore(L_Dessin, description_.dessin_riche, Fuchsia);
     if (description_.panneau_riche.isValid()) Colore(Panel1, description_.panneau_riche, Qt::white);
-    for (QLabel* p : {P_nom, P_justes, P_score, P_niveau}) Colore(p, Qt_Couleur(Commune::Couleur_Panneaux), Qt::white);
-}
-
-void TExerciceForm::Met_A_Jour_Panneaux() {
-    P_justes->setText(QStringLiteral(" Juste(s) : %1/%2").arg(Commune::Serie.NbJustes).arg(Commune::Serie.NbExercices));
-    P_score->setText(QStringLiteral(" Score : %1").arg(Commune::Serie.Score));
 }
 
 void TExerciceForm::FormActivate() {
-    P_nom->setText(QString::fromStdString(" " + Commune::Nom + " " + Commune::Prenom));
-    Met_A_Jour_Panneaux();
+    TFenetreBase::FormActivate();
     BBContClick();
 }
 
-void TExerciceForm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    if (!e->spontaneous()) FormActivate();
-}
-
 void TExerciceForm::SlideBar1Change() {
-    P_niveau->setText(" " + SlideBar1->Label());
+    TFenetreBase::SlideBar1Change();
     if (BBCont->isEnabled()) BBContClick();
 }
 
@@ -398,7 +310,7 @@ void TExerciceForm::BBConfClick() {
         WinPanel1->setCaption(QString::fromStdString(v.legende_faux));
         WinPanel1->setTitre(QString::fromStdString(v.titre_faux));
         const std::vector<TEntree*> entrees = Entrees();
-        const bool riche = Commune::Couleurs_Riches != description_.palette_si_pauvre;
+        const bool riche = Palette_Riche();
         for (int i : v.marquees)
             if (i >= 0 && i < static_cast<int>(entrees.size())) {
                 entrees[i]->setMarque(riche ? description_.marque_riche : description_.marque);
@@ -436,15 +348,11 @@ void TExerciceForm::L_DessinClick() {
     }
 }
 
-void TExerciceForm::BBScoreClick() { Plateforme::Montre_Scores(this); }
-
-void TExerciceForm::BBAideClick() { Plateforme::Ouvre_Aide(this, description_.aide); }
-
 bool TExerciceForm::eventFilter(QObject* o, QEvent* e) {
     if (o == L_Dessin && e->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         L_DessinClick();
         return true;
     }
-    return QDialog::eventFilter(o, e);
+    return TFenetreBase::eventFilter(o, e);
 }

@@ -1,11 +1,11 @@
-// The window every drill topic is built on. It owns the common controls (the
-// question panel, the answer entry, Confirm and Continue, the verdict panel,
-// the status glyph and the four status panels with the level slider) and runs
+// The window every drill topic is built on. Over what every window shares
+// (TFenetreBase: the status panels with the level slider, the score and help
+// buttons) it owns the controls of the cycle (the question panel, the answer
+// entry, Confirm and Continue, the verdict panel, the status glyph) and runs
 // the question/answer cycle; a topic supplies its logic (an Exercice::Sujet)
 // and shows its own question.
 #pragma once
 
-#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -14,30 +14,23 @@
 #include <vector>
 
 #include "framework/Entree.hpp"
-#include "framework/SlideBar.hpp"
+#include "framework/FenetreBase.hpp"
 #include "framework/WinPanel.hpp"
 #include "framework/logic/Exercice.hpp"
 
-class TExerciceForm : public QDialog {
+class TExerciceForm : public TFenetreBase {
     Q_OBJECT
 public:
-    // What a topic window states about itself.
-    struct Description {
-        QString caption;
-        int aide = 0;                 // help topic number
-        int niveaux = 3;              // the slider's maximum
-        QSize client{632, 324};       // client area
-        QColor fond{240, 239, 241};   // design background
-        QColor fond_riche{243, 242, 244};
+    // What a topic window states about itself (caption, help topic, levels,
+    // client size and backgrounds as every window, then its own).
+    struct Description : TFenetreBase::Description {
+        Description() { fond_riche = QColor(243, 242, 244); }
         QString consigne;             // text of Label1
         // Colours given with the richer palette; an invalid colour keeps the
         // design colour.
         QColor dessin_riche{255, 190, 202};  // background of L_Dessin
         QColor panneau_riche;                // background of Panel1
         QColor dessin{232, 232, 232};        // design background of L_Dessin
-        // A window whose richer palette is the one for screens of few colours
-        // (it keeps its design colours on rich screens).
-        bool palette_si_pauvre = false;
         // The background of an answer the judge marks as faulty, with the
         // richer palette and without it.
         QColor marque_riche{255, 152, 150};
@@ -51,26 +44,18 @@ public:
     QFrame* Panel1;
     QLabel* Label1;
     TEntree* Edit1;
-    QLabel* l_niv;
     QPushButton* BBConf;
     QPushButton* BBCont;
-    QPushButton* BBScore;
-    QPushButton* BBAide;
     QFrame* Cadre_Dessin;
     QLabel* L_Dessin;
     TWinPanel* WinPanel1;
     QLabel* LRep1;
     QLabel* LRep2;
-    QLabel* P_nom;
-    QLabel* P_justes;
-    QLabel* P_score;
-    QLabel* P_niveau;
-    TSlideBar* SlideBar1;
 
     // The handlers of the cycle.
     void FormCreate();
-    void FormActivate();
-    void SlideBar1Change();
+    void FormActivate() override;
+    void SlideBar1Change() override;
     void BBContClick();
     void BBConfClick();
     void Edit1Change();
@@ -78,8 +63,6 @@ public:
     // Enter pressed in an answer box.
     void Entree_Validee(TEntree* e);
     void L_DessinClick();
-    void BBScoreClick();
-    void BBAideClick();
 
     // The entries of the answer, in the order the judge reads them (and the
     // index their filter is called with).
@@ -161,11 +144,9 @@ protected:
     void Ajoute_Brouillon(QWidget* w);
     const std::vector<QWidget*>& Brouillons() const { return brouillons_; }
 
-    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void Met_A_Jour_Panneaux();
     void Montre_Dessin(const QString& code);
 
     Description description_;

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <array>
 
+#include "games/Ucm.hpp"
+#include "games/Umaxr.hpp"
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
@@ -72,8 +74,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TQMultF",     Cree<TQMultF>,  "Ra&tionnels > Multiplication"},
     {"TQDivF",      Cree<TQDivF>,   "Ra&tionnels > Division"},
     {"TNRangeF",    nullptr,          "Entiers &Naturels > Le range-nombres"},
-    {"TCMForm",     nullptr,          "Entiers &Naturels > Calcul Mental"},
-    {"TMaxRF",      nullptr,          "Entiers &Relatifs > Max Relatif"},
+    {"TCMForm",     Cree<TCMForm>,    "Entiers &Naturels > Calcul Mental"},
+    {"TMaxRF",      Cree<TMaxRF>,     "Entiers &Relatifs > Max Relatif"},
     {"TEc_sciF",    Cree<TEc_sciF>,   "Ré&els > Ecriture scientifique"},
     {"TRaciF",      Cree<TRaciF>,     "Ré&els > Racines carrées"},
     {"Tequat1DF",   Cree<Tequat1DF>,  "Ré&els > Equations 1er degré > Exercices"},

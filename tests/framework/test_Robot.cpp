@@ -7,6 +7,7 @@
 // A failure names its window and seed; to replay it alone:
 //   TAVELUNE_ROBOT_FENETRE=TQReducF TAVELUNE_ROBOT_GRAINE=1203 ./test_Robot
 // TAVELUNE_ROBOT_GESTES sets the gestures per seed.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -19,6 +20,7 @@
 #include <random>
 
 #include "framework/FenetreExercice.hpp"
+#include "framework/FenetreJeu.hpp"
 #include "framework/logic/Commune.hpp"
 #include "shell/Fenetres.hpp"
 #include "support/Faux_Services.hpp"
@@ -41,9 +43,12 @@ int Env(const char* nom, int defaut) {
 
 class Robot {
 public:
-    Robot(QWidget* w, uint32_t graine) : w_(w), f_(qobject_cast<TExerciceForm*>(w)), g_(graine) {
+    Robot(QWidget* w, uint32_t graine)
+        : w_(w), f_(qobject_cast<TExerciceForm*>(w)), jeu_(qobject_cast<TJeuForm*>(w)), g_(graine) {
         barre_ = f_ ? f_->SlideBar1 : w_->findChild<TSlideBar*>();
         refus_depart_ = f_ ? f_->Cycle().Refus_Comptes() : 0;
+        // A game's clock moves only when the robot ticks it, so a seed replays.
+        if (jeu_) jeu_->Pilote_Ticks(true);
     }
 
     int Questions() const { return questions_; }
@@ -127,6 +132,7 @@ private:
             Ouvre();
             return QStringLiteral("réouverture");
         }
+        if (jeu_ && Tire(3) == 0) return Geste_Jeu();
         switch (Tire(40)) {
         case 0: case 1: case 2: case 3: case 4: case 5: case 6:
         case 7: case 8: case 9: case 10: case 11: case 12: case 13: {
@@ -208,6 +214,26 @@ private:
         }
     }
 
+    // A game is played with its clock and its buttons.
+    QString Geste_Jeu() {
+        if (Tire(3) == 0) {
+            const int n = 1 + static_cast<int>(Tire(14));
+            for (int i = 0; i < n && w_->isVisible(); ++i) {
+                jeu_->Tic();
+                QApplication::processEvents();
+            }
+            return QStringLiteral("%1 tops d'horloge").arg(n);
+        }
+        std::vector<QAbstractButton*> boutons;
+        for (QAbstractButton* b : w_->findChildren<QAbstractButton*>())
+            if (b->isVisible() && b->isEnabled()) boutons.push_back(b);
+        if (boutons.empty()) return QStringLiteral("rien");
+        QAbstractButton* b = Un(boutons);
+        const QString texte = b->text();
+        QTest::mouseClick(b, Qt::LeftButton);
+        return QStringLiteral("bouton « %1 »").arg(texte);
+    }
+
     // Remembers the key of each new question.
     void Note_Question() {
         if (!f_ || f_->Cycle().Posees() == posees_) return;
@@ -286,6 +312,7 @@ private:
 
     QWidget* w_;
     TExerciceForm* f_;
+    TJeuForm* jeu_;
     TSlideBar* barre_ = nullptr;
     std::mt19937 g_;
     int posees_ = -1;
@@ -331,6 +358,7 @@ private slots:
             for (int k = 1; k <= Graines_Par_Fenetre; ++k) graines.push_back(static_cast<uint32_t>(rang * 100 + k));
 
         Faux_Services services;
+        services.pas_ticks = 1000;  // pauses end at once
         Commune::Nom = "ROBOT";
         Commune::Prenom = "Élève";
         std::unique_ptr<QWidget> w(p.fabrique());
