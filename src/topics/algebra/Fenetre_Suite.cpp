@@ -116,8 +116,12 @@ void TFenetre_Suite::Affiche_Question() {
     const int fin = Panel1->width() - 16;
     Aligne({Indice2, Legal}, fin - Edit1->width() - 8 - Legal->width() - Indice2->width(), Ligne_Reponse);
     Edit1->move(fin - Edit1->width(), Ligne_Reponse - Edit1->height() / 2);
+}
 
-    // The correction, ready for a wrong answer.
+void TFenetre_Suite::Apres_Question() {
+    // The correction, ready for a wrong answer (once the base has emptied
+    // LRep1 and LRep2 for the new question).
+    const Suites::Enonce& e = Question();
     for (QWidget* w : Correction()) w->show();
     Montre_Indice(IndiceRep1, {"U", e.IndiceRep1});
     Ecrit(LRep1, e.LRep1);

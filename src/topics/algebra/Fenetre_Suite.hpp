@@ -30,6 +30,7 @@ public:
 
 protected:
     void Affiche_Question() override;
+    void Apres_Question() override;
     void Montre_Correction(const Exercice::Verdict& v) override;
     void Montre_Juste(const Exercice::Verdict& v) override;
 

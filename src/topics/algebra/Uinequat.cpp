@@ -114,15 +114,13 @@ void TInequatF::Affiche_Question() {
     const int haut_signe = e.niveau <= 2 ? 38 : e.niveau == 3 ? 39 : 63;
     Rangee->Montre_Avec_Reponse(Termes::Affiche(e), haut_signe, l_x, Label2, Edit1, Panel1->width() - 16);
     // The steps wait, hidden with the verdict, for a wrong answer.
-    QFont f = LRep0->font();
-    f.setPixelSize(17);
+    QFont f = Plateforme::Police_Symboles(17);
     f.setBold(true);
     Ecrit_Sans_Couper(LRep0, Q(Sujet().Etapes()), f);
 }
 
 void TInequatF::Montre_Correction(const Exercice::Verdict& v) {
-    QFont f = LRep1->font();
-    f.setPixelSize(24);
+    QFont f = Plateforme::Police_Symboles(24);
     f.setBold(true);
     Ecrit_Sans_Couper(LRep1, Q(v.correction), f);
 }

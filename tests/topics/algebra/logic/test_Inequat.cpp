@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 
 #include "framework/logic/Symbole.hpp"
 #include "support/Hasard_Test.hpp"
@@ -54,7 +55,7 @@ TEST(Inequat, Etapes_Et_Signe_Inverse) {
 
 TEST(Inequat, Saisie_Et_Jugement) {
     using Inequat::Filtre_Intervalle;
-    for (char32_t c : U"+-.;[]09") EXPECT_EQ(Filtre_Intervalle(c), Decision::Accepte(c));
+    for (char32_t c : std::u32string_view(U"+-.;[]09")) EXPECT_EQ(Filtre_Intervalle(c), Decision::Accepte(c));
     EXPECT_EQ(Filtre_Intervalle(U','), Decision::Accepte(U'.'));
     // Infinity and the empty set, as codes or as signs, only from the keypad.
     for (char32_t c : {char32_t{0xA5}, char32_t{0xC6}, Symbole::Signe(0xA5), Symbole::Signe(0xC6), U'a', U'/'})

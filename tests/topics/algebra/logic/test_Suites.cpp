@@ -105,7 +105,7 @@ TEST(Suites, Tirages_De_Chaque_Niveau) {
         Hasard_Test hasard({}, graine);
         Sari::Sujet a;
         Sgeo::Sujet g;
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 200; ++i) {
             for (int niveau = 1; niveau <= 4; ++niveau) {
                 a.Genere(niveau);
                 const Suites::Enonce& ea = a.Question();
