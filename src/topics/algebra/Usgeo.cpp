@@ -31,7 +31,7 @@ TSgeoForm::TSgeoForm(QWidget* parent) : TFenetre_Suite(Description_Sgeo(), std::
     Racine1 = new TRacine(Psup);
     Racine1->setObjectName(QStringLiteral("Racine1"));
     Racine1->setFont(f);
-    Racine1->resize(Racine1->width(), 34);
+    Racine1->resize(Racine1->width(), 28);
     L2 = Ligne_Correction(Psup);
     L2->setObjectName(QStringLiteral("L2"));
     for (QLabel* l : {L1, L2}) l->setFont(LRep1->font());
@@ -57,5 +57,5 @@ void TSgeoForm::Remplit_Psup(const Suites::Enonce& e) {
     Racine1->resize(Racine1->Largeur_Voulue(), Racine1->height());
     Ecrit(L2, e.Lignes[2]);
     const int x = Aligne({L1, Racine1}, 8, 25);
-    Aligne({L2}, x + 30, 25);
+    Aligne({L2}, x + 20, 25);
 }
