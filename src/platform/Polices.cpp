@@ -5,6 +5,8 @@
 #include <QHash>
 #include <algorithm>
 
+#include "framework/logic/Symbole.hpp"
+
 namespace Plateforme {
 
 QString Wingdings(const QString& codes) {
@@ -36,17 +38,14 @@ QString Wingdings(const QString& codes) {
 }
 
 QString Symbol(const QString& codes) {
-    static const QHash<QChar, QChar> table = {
-        {QChar(0xBB), QChar(0x2248)},  // approximately equal
-        {QChar(0xA3), QChar(0x2264)},  // less than or equal
-        {QChar(0xB3), QChar(0x2265)},  // greater than or equal
-        {QChar(0xA5), QChar(0x221E)},  // infinity
-        {QChar(0xC6), QChar(0x2205)},  // empty set
-        {u'D', QChar(0x0394)},         // capital delta
-        {u'c', QChar(0x03C7)},         // chi, written for x
-    };
     QString r = codes;
-    for (QChar& c : r) c = table.value(c, c);
+    for (QChar& c : r) c = QChar(static_cast<char16_t>(Symbole::Signe(c.unicode())));
+    return r;
+}
+
+QString Codes_Symbol(const QString& signes) {
+    QString r = signes;
+    for (QChar& c : r) c = QChar(static_cast<char16_t>(Symbole::Code(c.unicode())));
     return r;
 }
 

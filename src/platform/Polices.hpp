@@ -13,6 +13,9 @@ QString Wingdings(const QString& codes);
 // The Unicode sign that the Symbol font shows for a character code (the codes
 // of framework/logic/Symbole.hpp); any other character is kept.
 QString Symbol(const QString& codes);
+// The other way: the Symbol-font codes of the signs a window shows (what an
+// entry showing those signs holds, read back before judging).
+QString Codes_Symbol(const QString& signes);
 // A font with hand symbols and mathematical signs, at a pixel size.
 QFont Police_Symboles(int taille_pixels);
 // A monospaced font standing in for Courier New.

@@ -16,7 +16,10 @@
 #include "topics/algebra/Uequat1D0.hpp"
 #include "topics/algebra/Uequat1d.hpp"
 #include "topics/algebra/Uequat2d.hpp"
+#include "topics/algebra/Uinequat.hpp"
 #include "topics/algebra/Uraci.hpp"
+#include "topics/algebra/Usari.hpp"
+#include "topics/algebra/Usgeo.hpp"
 #include "topics/algebra/Usyst.hpp"
 #include "topics/decimal/Udaddi.hpp"
 #include "topics/decimal/Udarrond.hpp"
@@ -85,13 +88,13 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TNPuissF",    Cree<TNPuissF>,          "Entiers &Naturels > Puissances"},
     {"TZMelangF",   Cree<TZMelangF>,  "Entiers &Relatifs > Mélange"},
     {"TZparentF",   Cree<TZparentF>,  "Entiers &Relatifs > Parenthèses"},
-    {"TInequatF",   nullptr,          "Ré&els > Inéquations"},
+    {"TInequatF",   Cree<TInequatF>,          "Ré&els > Inéquations"},
     {"TNAddiF",     Cree<TNAddiF>,    "Entiers &Naturels > Opérations > Addition"},
     {"TNSousF",     Cree<TNSousF>,    "Entiers &Naturels > Opérations > Soustraction"},
     {"TNMultF",     Cree<TNMultF>,    "Entiers &Naturels > Opérations > Multiplication"},
     {"TNDivF",      Cree<TNDivF>,     "Entiers &Naturels > Opérations > Division"},
-    {"TSariForm",   nullptr,          "Ré&els > Suites > arithmétiques"},
-    {"TSgeoForm",   nullptr,          "Ré&els > Suites > géométriques"},
+    {"TSariForm",   Cree<TSariForm>,          "Ré&els > Suites > arithmétiques"},
+    {"TSgeoForm",   Cree<TSgeoForm>,          "Ré&els > Suites > géométriques"},
     {"TDRangFrm",   Cree<TDRangFrm>,       "Décimaux > Rangement"},
     {"TDinsForm",   Cree<TDinsForm>,       "Décimaux > Insertion"},
     {"TDAddForm",   Cree<TDAddForm>,       "Décimaux > Calculs > Addition"},

@@ -298,7 +298,7 @@ private:
             const std::u32string texte = entrees[i]->isReadOnly() ? std::u32string() : entrees[i]->text().toStdU32String();
             for (std::size_t k = 0; k < texte.size(); ++k) {
                 const auto d = f_->Cycle().Sujet_Pose().Filtre(static_cast<int>(i), texte[k], static_cast<int>(k), texte.substr(0, k));
-                if (d != Exercice::Decision::Accepte(texte[k]))
+                if (d != Exercice::Decision::Accepte(texte[k]) && !f_->Cycle().Sujet_Pose().Hors_Clavier(static_cast<int>(i), texte[k]))
                     return QStringLiteral("la boîte %1 contient « %2 »").arg(i + 1).arg(entrees[i]->text());
             }
             // An open question may keep closed a box it does not ask for (a given base).

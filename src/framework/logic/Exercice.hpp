@@ -93,6 +93,9 @@ public:
     virtual int Points() const = 0;
     // Character filter of an entry; `texte` is the entry's text before the key.
     virtual Decision Filtre(int entree, char32_t c, int curseur, const std::u32string& texte) const;
+    // A character the keyboard filter refuses but that buttons of the window
+    // put in the entry (a keypad's signs); none by default.
+    virtual bool Hors_Clavier(int entree, char32_t c) const { return false; }
     // Whether a new question at this level must differ from the last three
     // (at a level without that memory each question is drawn once and the
     // memory is left untouched).

@@ -118,3 +118,15 @@ int TRangee_Termes::Montre(const Termes::Affichage& a, int gauche, int haut_mili
     setGeometry(gauche, 0, x, std::max(bas, haut_milieu + Hauteur_Terme));
     return gauche + x;
 }
+
+void TRangee_Termes::Montre_Avec_Reponse(const Termes::Affichage& a, int haut_milieu, QLabel* nom, QLabel* egal,
+                                         QWidget* entree, int fin) {
+    const int debut_reponse = fin - entree->width() - 2 * Largeur_Signe;
+    const int droite = Montre(a, 0, haut_milieu);
+    move(std::max(12, (debut_reponse - droite) / 2), 0);
+    nom->setGeometry(debut_reponse, axe_ - 20, Largeur_Signe, 40);
+    nom->setAlignment(Qt::AlignCenter);
+    egal->setGeometry(debut_reponse + Largeur_Signe, axe_ - 20, Largeur_Signe, 40);
+    egal->setAlignment(Qt::AlignCenter);
+    entree->move(fin - entree->width(), axe_ - entree->height() / 2);
+}

@@ -38,6 +38,12 @@ public:
     int Montre(const Termes::Affichage& a, int gauche, int haut_milieu = -1);
     // The line the row is read on (in the panel), for what stands beside it.
     int Axe() const { return axe_; }
+    // Shows the row with the answer at its right end in the panel: the
+    // name of the unknown ("x", "S"), "=" and the entry, on the row's line,
+    // the entry ending at `fin`; the row centred in what is left (12 from the
+    // left at least).
+    void Montre_Avec_Reponse(const Termes::Affichage& a, int haut_milieu, QLabel* nom, QLabel* egal,
+                             QWidget* entree, int fin);
 
     static constexpr int Hauteur_Terme = 44;
 

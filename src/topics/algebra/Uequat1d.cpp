@@ -49,17 +49,7 @@ void Tequat1DF::Affiche_Question() {
                                   : QStringLiteral("Résoudre, éventuellement à 0.01 près (et 4.125 ---> 4.13, / : "
                                                    "impossible, I : indéterminé)"));
     // The equation, then "x =" and the answer box at its right, on its line.
-    const int fin_reponse = Panel1->width() - 16;
-    const int debut_reponse = fin_reponse - Edit1->width() - 2 * 30;
-    const Termes::Affichage a = Termes::Affiche(e);
-    const int droite = Rangee->Montre(a, 0);
-    Rangee->move(std::max(12, (debut_reponse - droite) / 2), 0);
-    const int axe = Rangee->Axe();
-    l_x->setGeometry(debut_reponse, axe - 20, 30, 40);
-    l_x->setAlignment(Qt::AlignCenter);
-    Label2->setGeometry(debut_reponse + 30, axe - 20, 30, 40);
-    Label2->setAlignment(Qt::AlignCenter);
-    Edit1->move(fin_reponse - Edit1->width(), axe - Edit1->height() / 2);
+    Rangee->Montre_Avec_Reponse(Termes::Affiche(e), -1, l_x, Label2, Edit1, Panel1->width() - 16);
 }
 
 void Tequat1DF::Montre_Correction(const Exercice::Verdict& v) {

@@ -63,8 +63,6 @@ Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte, c
     return Decision::Accepte(c);
 }
 
-void Sujet::Genere(int niveau) { equation_ = Termes::Tire(niveau); }
-
 std::string Sujet::Attendu() const {
     const Termes::Reduite r = Reduite();
     return Solution_Texte(r.C, r.D);
@@ -72,7 +70,7 @@ std::string Sujet::Attendu() const {
 
 std::string Sujet::Correction() const {
     const Termes::Reduite r = Reduite();
-    return Correction_Texte(equation_.niveau, r.C, r.D);
+    return Correction_Texte(Equation().niveau, r.C, r.D);
 }
 
 Exercice::Verdict Sujet::Juge(const std::vector<std::string>& reponses) const {

@@ -22,25 +22,16 @@ std::string Commentaire_Solution(const std::string& correction);
 Exercice::Decision Filtre_Solution(char32_t c, int curseur, const std::u32string& texte,
                                    const std::u32string& devant = U"+-/Ii");
 
-class Sujet : public Exercice::Sujet {
+class Sujet : public Termes::Sujet_Termes {
 public:
-    void Genere(int niveau) override;
-    std::string Cle() const override { return Termes::Cle(equation_); }
     Exercice::Verdict Juge(const std::vector<std::string>& reponses) const override;
     int Points() const override { return 10; }
     Exercice::Decision Filtre(int, char32_t c, int curseur, const std::u32string& texte) const override {
         return Filtre_Solution(c, curseur, texte);
     }
-    // Levels 3 and 4 have too many questions to repeat: no memory there.
-    bool Evite_Repetitions(int niveau) const override { return niveau <= 2; }
 
-    const Termes::Equation& Equation() const { return equation_; }
-    Termes::Reduite Reduite() const { return Termes::Reduit(equation_); }
     std::string Attendu() const;
     std::string Correction() const;
-
-private:
-    Termes::Equation equation_;
 };
 
 }  // namespace Equat1d

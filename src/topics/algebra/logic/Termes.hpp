@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/logic/Exercice.hpp"
+
 namespace Termes {
 
 // One term K(A x + B)/D.
@@ -73,5 +75,22 @@ struct Affichage {
 };
 
 Affichage Affiche(const Equation& e);
+
+// What the topics over these equations share (the equations and the
+// inequations): the draws of the level, the key, and the memory of the last
+// questions at levels 1 and 2 only (levels 3 and 4 have too many questions to
+// repeat).
+class Sujet_Termes : public Exercice::Sujet {
+public:
+    void Genere(int niveau) override { equation_ = Tire(niveau); }
+    std::string Cle() const override { return Termes::Cle(equation_); }
+    bool Evite_Repetitions(int niveau) const override { return niveau <= 2; }
+
+    const Termes::Equation& Equation() const { return equation_; }
+    Termes::Reduite Reduite() const { return Reduit(equation_); }
+
+private:
+    Termes::Equation equation_;
+};
 
 }  // namespace Termes
