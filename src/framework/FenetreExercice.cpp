@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QShowEvent>
 
+#include "framework/Accessibilite.hpp"
 #include "framework/logic/Commune.hpp"
 #include "platform/Polices.hpp"
 #include "platform/Services.hpp"
@@ -199,6 +201,10 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
     connect(BBConf, &QPushButton::clicked, this, &TExerciceForm::BBConfClick);
     connect(BBScore, &QPushButton::clicked, this, &TExerciceForm::BBScoreClick);
     connect(BBAide, &QPushButton::clicked, this, &TExerciceForm::BBAideClick);
+    // F1 opens the help too, so the keyboard alone reaches it.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &TExerciceForm::BBAideClick);
+    L_Dessin->setAccessibleName(QStringLiteral("Symbole du résultat"));
+    L_Dessin->setAccessibleDescription(QStringLiteral("Un clic remontre la correction de la question"));
 
     FormCreate();
     Branche(Edit1, 0);
@@ -338,6 +344,9 @@ void TExerciceForm::BBContClick() {
         if (std::find(ordre.begin(), ordre.end(), e) == ordre.end()) ordre.push_back(e);
     for (std::size_t i = 1; i < ordre.size(); ++i) setTabOrder(ordre[i - 1], ordre[i]);
     Apres_Question();
+    // The boxes are named after the question in front of them.
+    if (ligne_->layout()) ligne_->layout()->activate();
+    Accessibilite::Nomme(this);
     Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);
     BBConf->setEnabled(false);
