@@ -57,11 +57,11 @@ xdotool type --delay 60 4B; touches Return
 touches alt+r Return
 attend '^Addition des nombres relatifs$'
 sujet=$(xdotool search --onlyvisible --name '^Addition des nombres relatifs$' | head -n1)
-xdotool mousemove --window "$sujet" 5 5 click 1
+xdotool windowfocus "$sujet"
 sleep 0.3
 touches F1
 attend '^Aide de Tavelune : Addition des nombres relatifs$'
-xdotool mousemove --window "$sujet" 5 5 click 1
+xdotool windowfocus "$sujet"
 sleep 0.3
 xdotool type --delay 60 0; touches Return
 sleep 0.5

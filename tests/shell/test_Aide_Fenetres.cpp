@@ -29,7 +29,9 @@ bool Sans_Aide(const char* classe) {
 
 // The help topic a window opens: F1, else its "Aide" button.
 QList<int> Sujets_Demandes(QWidget* w, Faux_Services& s) {
-    QTest::keyClick(w, Qt::Key_F1);
+    // A key goes to the control that has the focus.
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus && focus->window() == w ? focus : w, Qt::Key_F1);
     if (s.aides.isEmpty())
         for (auto* b : w->findChildren<QAbstractButton*>())
             if (b->isVisible() && Accessibilite::Nom(b) == QStringLiteral("Aide")) b->click();
