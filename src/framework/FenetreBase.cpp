@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QPainter>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include "framework/logic/Commune.hpp"
@@ -108,6 +109,8 @@ TFenetreBase::TFenetreBase(const Description& d, QWidget* parent) : QDialog(pare
     connect(SlideBar1, &TSlideBar::Change, this, &TFenetreBase::SlideBar1Change);
     connect(BBScore, &QPushButton::clicked, this, &TFenetreBase::BBScoreClick);
     connect(BBAide, &QPushButton::clicked, this, &TFenetreBase::BBAideClick);
+    // F1 opens the help too, so the keyboard alone reaches it.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &TFenetreBase::BBAideClick);
 
     if (Palette_Riche()) {
         if (d.fond_riche.isValid()) Colore(this, d.fond_riche);

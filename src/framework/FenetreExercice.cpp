@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
+#include "framework/Accessibilite.hpp"
 #include "framework/logic/Commune.hpp"
 #include "platform/Polices.hpp"
 #include "platform/Services.hpp"
@@ -122,6 +123,8 @@ TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Suj
 
     connect(BBCont, &QPushButton::clicked, this, &TExerciceForm::BBContClick);
     connect(BBConf, &QPushButton::clicked, this, &TExerciceForm::BBConfClick);
+    L_Dessin->setAccessibleName(QStringLiteral("Symbole du résultat"));
+    L_Dessin->setAccessibleDescription(QStringLiteral("Un clic remontre la correction de la question"));
 
     FormCreate();
     Branche(Edit1, 0);
@@ -250,6 +253,9 @@ void TExerciceForm::BBContClick() {
         if (std::find(ordre.begin(), ordre.end(), e) == ordre.end()) ordre.push_back(e);
     for (std::size_t i = 1; i < ordre.size(); ++i) setTabOrder(ordre[i - 1], ordre[i]);
     Apres_Question();
+    // The boxes are named after the question in front of them.
+    if (ligne_->layout()) ligne_->layout()->activate();
+    Accessibilite::Nomme(this);
     Premiere_Entree()->setFocus();
     BBCont->setEnabled(false);
     // Emptying and filling the boxes above was no change of the pupil's; the

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/Installation.hpp"
+
 TAideForm::TAideForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Aide de Tavelune"));
     resize(620, 480);
@@ -25,6 +27,12 @@ TAideForm::TAideForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     colonne->addWidget(Texte);
     BRetour->setEnabled(false);
     connect(Texte, &QTextBrowser::backwardAvailable, BRetour, &QPushButton::setEnabled);
+    // The title tells the page shown.
+    connect(Texte, &QTextBrowser::sourceChanged, this, [this] {
+        const QString titre = Texte->documentTitle();
+        setWindowTitle(titre.isEmpty() ? QStringLiteral("Aide de Tavelune")
+                                       : QStringLiteral("Aide de Tavelune : ") + titre);
+    });
     connect(BRetour, &QPushButton::clicked, Texte, &QTextBrowser::backward);
     connect(BSommaire, &QPushButton::clicked, this, [this] {
         const QString dossier = QFileInfo(Texte->source().toLocalFile()).absolutePath();
@@ -40,7 +48,7 @@ bool TAideForm::Charge(const QString& chemin) {
 }
 
 Aide_Fenetre::Aide_Fenetre(const QString& dossier)
-    : dossier_(dossier.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/help") : dossier) {}
+    : dossier_(dossier.isEmpty() ? Installation::Dossier_Aide() : dossier) {}
 
 Aide_Fenetre::~Aide_Fenetre() {
     if (QCoreApplication::instance()) delete fenetre_.data();

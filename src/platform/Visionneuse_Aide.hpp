@@ -1,4 +1,5 @@
-// The program's help: HTML pages in the "help" folder beside the program,
+// The program's help: HTML pages in the "help" folder beside the program
+// (in the shared data folder for an installed program),
 // one per topic number ("210.html"), "index.html" being the start page.
 // They are shown in a window of the program itself.
 #pragma once
@@ -27,7 +28,7 @@ public:
 
 class Aide_Fenetre : public Plateforme::Aide {
 public:
-    // dossier: the folder of the pages (by default "help" beside the program).
+    // dossier: the folder of the pages (by default Installation::Dossier_Aide()).
     explicit Aide_Fenetre(const QString& dossier = QString());
     ~Aide_Fenetre() override;
 

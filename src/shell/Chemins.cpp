@@ -9,6 +9,7 @@
 #include <QTemporaryFile>
 
 #include "framework/logic/Commune.hpp"
+#include "platform/Installation.hpp"
 #include "platform/Services.hpp"
 
 namespace Chemins {
@@ -45,7 +46,22 @@ bool Inscriptible(const QString& chemin) {
     return essai.open();
 }
 
+bool Dans_Dossier_Partage(const QString& chemin) {
+    const QString dossier = QFileInfo(QFileInfo(chemin).absolutePath()).canonicalFilePath();
+    return !dossier.isEmpty() && dossier == QFileInfo(Installation::Dossier_Partage()).canonicalFilePath();
+}
+
 bool Ecrit_Entier(const QString& chemin, const QByteArray& octets) {
+    if (Dans_Dossier_Partage(chemin)) {
+        // Every account rewrites the same files: they keep their owner and
+        // mode, and nothing is ever created beside them, even by an account
+        // that could (where QSaveFile would write a temporary file first).
+        QFile f(chemin);
+        if (!f.exists() || !f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return false;
+        const bool ecrit = f.write(octets) == octets.size();
+        f.close();
+        return ecrit && f.error() == QFileDevice::NoError;
+    }
     QSaveFile f(chemin);
     f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly)) return false;
@@ -79,7 +95,42 @@ Emplacements Calcule(const QString& dossier_programme, const QString& dossier_do
     return e;
 }
 
+namespace {
+// The install script makes the files of the per-computer folder; the
+// program only writes those that exist and that it may write.
+bool Inscriptible_Sur_Place(const QString& chemin) {
+    const QFileInfo info(chemin);
+    return info.isFile() && info.isWritable();
+}
+}  // namespace
+
+Emplacements Calcule_Installe(const QString& dossier_partage, const QString& dossier_donnees) {
+    Emplacements e;
+    e.installe = true;
+    e.dossier_programme = Avec_Barre(QCoreApplication::applicationDirPath());
+    e.dossier_local = Avec_Barre(dossier_partage);
+    e.scores_au_programme = e.general_au_programme = false;
+    const auto place = [&](const QString& nom) {
+        const QString ici = e.dossier_local + nom;
+        return Inscriptible_Sur_Place(ici) ? ici : Avec_Barre(dossier_donnees) + nom;
+    };
+    e.fichier_scores = place(QString::fromStdString(Commune::Nom_Fichier_Scores));
+    e.fichier_general = place(Nom_Fichier_General);
+    e.fichier_local = place(Nom_Fichier_Local);
+    Commune::Fichier_Scores = e.fichier_scores.toStdString();
+    return e;
+}
+
 Emplacements Calcule() {
+    if (Installation::Est_Installe()) {
+        const QString partage = Installation::Dossier_Partage();
+        bool tous_ici = true;
+        for (const QString& nom : {QString::fromStdString(Commune::Nom_Fichier_Scores), Nom_Fichier_General,
+                                   Nom_Fichier_Local})
+            tous_ici = tous_ici && Inscriptible_Sur_Place(Avec_Barre(partage) + nom);
+        // The data folder is made only when a file has to go there.
+        return Calcule_Installe(partage, tous_ici ? QString() : Dossier_Donnees());
+    }
     return Calcule(QCoreApplication::applicationDirPath(), Dossier_Donnees(), Plateforme::Sur_CDROM());
 }
 

@@ -1,6 +1,7 @@
 // Where the results files live. The score table and the general results
 // file sit beside the program, where a teacher collects them; the local
-// notes file always sits in this computer's data folder of the program.
+// notes file always sits in this computer's data folder of the program. An
+// installed program keeps all three in one per-computer folder instead.
 // Each shared file is judged on its own: it stays beside the program as long
 // as it can be written there (a file the teacher made writable in a folder
 // the pupil may not write to is rewritten in place); only a file that cannot
@@ -19,6 +20,9 @@ struct Emplacements {
     bool sur_cdrom = false;
     bool scores_au_programme = true;   // the score table beside the program
     bool general_au_programme = true;  // the general file beside the program
+    // An installed program: the three files in the per-computer folder,
+    // rewritten in place, with no lock nor temporary file beside them.
+    bool installe = false;
 };
 
 namespace Chemins {
@@ -39,15 +43,23 @@ QString Dossier_Local(const QString& dossier_donnees);
 bool Inscriptible(const QString& chemin);
 
 // Writes a whole file in one piece: through a temporary file renamed over
-// it, or in place when only the file itself may be written. False when
-// nothing could be written.
+// it, or in place when only the file itself may be written. A file of the
+// per-computer folder is always rewritten in place, and only when it exists.
+// False when nothing could be written.
 bool Ecrit_Entier(const QString& chemin, const QByteArray& octets);
+// True when the file lies in the per-computer folder of an installed program.
+bool Dans_Dossier_Partage(const QString& chemin);
 
 // The file places from their inputs; also sets Commune::Fichier_Scores.
 // A score table kept in the data folder for want of a writable one beside
 // the program starts as a copy of the program's one, when it can be read.
 Emplacements Calcule(const QString& dossier_programme, const QString& dossier_donnees, bool sur_cdrom);
-// The same for the running program.
+// The places of an installed program: the three files in the per-computer
+// folder (dossier_local then names it). A file missing there or that may not
+// be written (a folder no install script prepared) goes to the data folder
+// rather than be lost; nothing is created in the per-computer folder.
+Emplacements Calcule_Installe(const QString& dossier_partage, const QString& dossier_donnees);
+// The same for the running program, installed or not.
 Emplacements Calcule();
 
 }  // namespace Chemins

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "framework/Accessibilite.hpp"
 #include "platform/Services.hpp"
 #include "platform/Signaux.hpp"
 #include "platform/Systeme_X11.hpp"
@@ -17,6 +18,7 @@ namespace Demarrage {
 void Branche_Services() {
     auto& s = Plateforme::Actuels();
     s.aide = std::make_unique<Aide_Fenetre>();
+    Accessibilite::Installe();
     s.montre_scores = [](QWidget* parent) {
         Fenetres::Montre_Modale(Fenetres::Programme().Trouve(QStringLiteral("TScorForm")), parent);
     };

@@ -635,7 +635,7 @@ void TMenuForm::BitBtn3Click() {
 
 void TMenuForm::BitBtn5Click() {
     // The general file is shared with other computers' appends.
-    if (!Resultats::Sauve_Liste(Fichier_General, {}, true)) {
+    if (!Resultats::Sauve_Liste(Fichier_General, {}, !Chemins_Series.installe)) {
         Plateforme::Message_Erreur(this, Resultats::Erreur_Effacement(Fichier_General));
         return;
     }

@@ -168,9 +168,10 @@ QString Rapport_Note() {
 
 void Montre_Note(QWidget* parent) { Plateforme::Message_Information(parent, Rapport_Note()); }
 
-bool Ajoute_Ligne(const QString& chemin, const QString& ligne, int attente_max_ms) {
+bool Ajoute_Ligne(const QString& chemin, const QString& ligne, int attente_max_ms, bool verrou) {
     const QByteArray octets = En_1252(ligne) + QByteArrayLiteral("\r\n");
-    Verrou_Partage verrou(chemin, attente_max_ms);
+    std::optional<Verrou_Partage> tenu;
+    if (verrou) tenu.emplace(chemin, attente_max_ms);
     QFile f(chemin);
     // Unbuffered: the whole line goes to the file in one append.
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return false;
@@ -202,7 +203,7 @@ QString Sauve_Results(TScorForm& scores, QStringList& liste_locale, const Emplac
     Sauve_Liste(chemins.fichier_local, liste_locale);
 
     if (messages) Avertit_Si_Gros(chemins.fichier_general, parent);
-    Ajoute_Ligne(chemins.fichier_general, ligne);
+    Ajoute_Ligne(chemins.fichier_general, ligne, 5000, !chemins.installe);
     return ligne;
 }
 

@@ -58,8 +58,10 @@ void Montre_Note(QWidget* parent);
 // Appends one line to a file many computers append to at once: one write
 // under a lock beside the file, so that no line is lost or mixed with
 // another. When the lock cannot be had within the wait, the line is still
-// appended. False when the file cannot be opened or written.
-bool Ajoute_Ligne(const QString& chemin, const QString& ligne, int attente_max_ms = 5000);
+// appended. Without verrou (the per-computer folder of an installed program,
+// where no file may be created) the line is one append and nothing else.
+// False when the file cannot be opened or written.
+bool Ajoute_Ligne(const QString& chemin, const QString& ligne, int attente_max_ms = 5000, bool verrou = true);
 
 // Shows the size warning when the general results file has grown too big.
 void Avertit_Si_Gros(const QString& chemin, QWidget* parent);

@@ -6,6 +6,7 @@
 #include "shell/CheckPrevious.hpp"
 #include "shell/Demarrage.hpp"
 #include "shell/Icone.hpp"
+#include "platform/Installation.hpp"
 #include "platform/Services.hpp"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +15,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tavelune"));
     app.setWindowIcon(Icone_Programme());
+    // The launcher and the AppStream component of an installed program.
+    QGuiApplication::setDesktopFileName(Installation::Identifiant());
 
     // A copy of this program file already runs: it comes to the front and
     // this one ends without a word.

@@ -175,6 +175,43 @@ private slots:
         }
     }
 
+    // An installed program: a folder only root may write, the files the
+    // package made writable by all. A pupil's account rewrites and appends
+    // in place, leaving nothing beside them; a file the package did not make
+    // goes to the pupil's data folder.
+    void installe_dans_le_dossier_de_l_ordinateur() {
+        const QString partage = dossier_.filePath(QStringLiteral("var/lib/tavelune/"));
+        const QString donnees = dossier_.filePath(QStringLiteral("donnees/"));
+        QDir().mkpath(partage);
+        QDir().mkpath(donnees);
+        QFile::setPermissions(dossier_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        const auto tous = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                          QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        const auto ouvert = tous | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        for (const char* nom : {"TAVELUNE.SCO", "TAVELUNE.LOG"}) {
+            Ecrit(partage + QLatin1String(nom), "avant\r\n");
+            QFile::setPermissions(partage + QLatin1String(nom), tous);
+        }
+        QFile::setPermissions(donnees, ouvert);
+        QFile::setPermissions(partage, ouvert & ~(QFileDevice::WriteGroup | QFileDevice::WriteOther));
+        const int r = Hors_Root([&] {
+            const Emplacements e = Chemins::Calcule_Installe(partage, donnees);
+            const bool places = e.installe && e.fichier_scores == partage + QStringLiteral("TAVELUNE.SCO") &&
+                                e.fichier_general == partage + QStringLiteral("TAVELUNE.LOG") &&
+                                e.fichier_local == donnees + QStringLiteral("TAVELUNE.LOC");
+            const bool ecrits = Chemins::Ecrit_Entier(e.fichier_scores, "table") &&
+                                Resultats::Ajoute_Ligne(e.fichier_general, QStringLiteral("ligne"), 100, false) &&
+                                Resultats::Sauve_Liste(e.fichier_local, {QStringLiteral("ligne")});
+            return (places ? 1 : 0) | (ecrits ? 2 : 0);
+        });
+        QCOMPARE(r, 3);
+        QCOMPARE(Lit(partage + QStringLiteral("TAVELUNE.SCO")), QByteArray("table"));
+        QCOMPARE(Lit(partage + QStringLiteral("TAVELUNE.LOG")), QByteArray("avant\r\nligne\r\n"));
+        QCOMPARE(QDir(partage).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({QStringLiteral("TAVELUNE.LOG"), QStringLiteral("TAVELUNE.SCO")}));
+    }
+
     void liste_locale_chargee_et_limitee() {
         QVERIFY(!Resultats::Charge_Liste(chemins_.fichier_local));
         QVERIFY(Resultats::Charge_Liste_Locale(chemins_.fichier_local).isEmpty());
