@@ -127,7 +127,7 @@ TDemineForm::TDemineForm(QWidget* parent)
     fv.setPixelSize(17);
     fv.setBold(true);
     WinPanel1->setCaptionFont(fv);
-    WinPanel1->setZoneCaption(QRect(4, 24, 262, 34));
+    WinPanel1->setZoneCaption(QRect(4, 22, 262, 40));
     Fraction1 = new TFraction(WinPanel1);
     Fraction1->setNumer(QStringLiteral("a"));
     Fraction1->setDeno(QStringLiteral("b"));
@@ -146,14 +146,17 @@ bool TDemineForm::eventFilter(QObject* o, QEvent* e) {
 
 void TDemineForm::Dessine(int c, int r, bool surligne) {
     const Demineur::Case& k = champ_.At(c, r);
-    QPixmap image = Toile();
-    {
+    // The picture, and a darker one than Qt's own for a disabled button,
+    // so that the fractions not yet reachable stay readable.
+    QIcon icone;
+    for (const bool actif : {true, false}) {
+        QPixmap image = Toile();
         QPainter p(&image);
         QFont f(QStringLiteral("Arial"));
         f.setPixelSize(13);
         f.setBold(surligne);
         p.setFont(f);
-        const QColor encre = surligne ? QColor(255, 0, 0) : palette().color(QPalette::ButtonText);
+        const QColor encre = surligne ? QColor(255, 0, 0) : actif ? palette().color(QPalette::ButtonText) : QColor(105, 105, 105);
         if (!surligne) p.fillRect(image.rect(), palette().color(QPalette::Button));
         p.setPen(encre);
         // Each term right-aligned on four digit widths: the top-left corner
@@ -170,8 +173,10 @@ void TDemineForm::Dessine(int c, int r, bool surligne) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(0, 0, 39, 34);
         }
+        p.end();
+        icone.addPixmap(image, actif ? QIcon::Normal : QIcon::Disabled);
     }
-    Bouton(c, r)->setIcon(QIcon(image));
+    Bouton(c, r)->setIcon(icone);
 }
 
 void TDemineForm::Applique_Actives() {
@@ -214,11 +219,13 @@ void TDemineForm::BBMouseDown(TBoutonJeu* b) {
     Termine();
     const Demineur::Case& k = champ_.At(c, r);
     if (gagne) {
+        WinPanel1->resize(270, 70);
         WinPanel1->setCaption(QStringLiteral("Bravo !"));
         Fraction1->hide();
         WinPanel1->setTitre(QStringLiteral("Gagné !"));
         WinPanel1->setCoulFondTitre(QColor(0, 128, 0));
     } else {
+        WinPanel1->resize(270, 150);
         Fraction1->setNumer(QString::number(k.numer));
         Fraction1->setDeno(QString::number(k.deno));
         WinPanel1->setCaption(QStringLiteral("peut être simplifiée par %1").arg(Demineur::Plus_Petit_Diviseur(k.numer, k.deno)));

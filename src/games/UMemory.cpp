@@ -170,11 +170,11 @@ TMemoryForm::TMemoryForm(QWidget* parent)
         QStringLiteral("Cliquer délicatement sur une carte puis sur une seconde pour faire apparaître les \"paires\" de nombres réels"),
         this);
     QFont fl = Label1->font();
-    fl.setPixelSize(12);
-    fl.setBold(true);
+    fl.setPixelSize(13);
     Label1->setFont(fl);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(4, 4, 624, 22);
+    Label1->setWordWrap(true);
+    Label1->setGeometry(4, 1, 624, 28);
 
     BBCont->setGeometry(20, 392, 120, 34);
     BBAbandon->setGeometry(150, 392, 120, 34);
