@@ -170,7 +170,7 @@ TMemoryForm::TMemoryForm(QWidget* parent)
         QStringLiteral("Cliquer délicatement sur une carte puis sur une seconde pour faire apparaître les \"paires\" de nombres réels"),
         this);
     QFont fl = Label1->font();
-    fl.setPixelSize(13);
+    fl.setPixelSize(12);
     Label1->setFont(fl);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
