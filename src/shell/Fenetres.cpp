@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <array>
 
+#include "games/UDemine.hpp"
+#include "games/UMemory.hpp"
 #include "games/Ucm.hpp"
 #include "games/Umaxr.hpp"
 #include "shell/Apropos.hpp"
@@ -110,8 +112,8 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TCompteF",    nullptr,          "Entiers &Naturels > Le compte est toujours bon"},
     {"Tequat1D0F",  Cree<Tequat1D0F>, "Ré&els > Equations 1er degré > Apprentissage"},
     {"TTaquinForm", nullptr,          "Décimaux > Le taquin décimal"},
-    {"TDemineForm", nullptr,          "Ra&tionnels > Le démineur irréductible"},
-    {"TMemoryForm", nullptr,          "Ré&els > La mémoire réelle"},
+    {"TDemineForm", Cree<TDemineForm>, "Ra&tionnels > Le démineur irréductible"},
+    {"TMemoryForm", Cree<TMemoryForm>, "Ré&els > La mémoire réelle"},
 }};
 // clang-format on
 
