@@ -6,18 +6,13 @@
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
 #include "support/Lisibilite.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uderiv.hpp"
 
 class Test_Uderiv : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<TDeriForm> Ouvre(int niveau) {
-        auto f = std::make_unique<TDeriForm>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<TDeriForm> Ouvre(int niveau) { return Ouvre_Au_Niveau<TDeriForm>(niveau); }
     static void Tape(TDeriForm& f, const QStringList& boites) {
         const std::vector<TEntree*> e = f.Entrees();
         for (int i = 0; i < boites.size(); ++i) QTest::keyClicks(e[static_cast<std::size_t>(i)], boites[i]);

@@ -5,18 +5,13 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uec_sci.hpp"
 
 class Test_Uec_sci : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<TEc_sciF> Ouvre(int niveau) {
-        auto f = std::make_unique<TEc_sciF>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<TEc_sciF> Ouvre(int niveau) { return Ouvre_Au_Niveau<TEc_sciF>(niveau); }
 
 private slots:
     void init() { Commune::Serie.Remet_A_Zero(); }

@@ -5,18 +5,13 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uequat1D0.hpp"
 
 class Test_Uequat1D0 : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<Tequat1D0F> Ouvre(int niveau) {
-        auto f = std::make_unique<Tequat1D0F>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<Tequat1D0F> Ouvre(int niveau) { return Ouvre_Au_Niveau<Tequat1D0F>(niveau); }
     static void Confirme(Tequat1D0F& f, const QString& reponse) {
         f.Edit1->setFocus();
         QTest::keyClicks(f.Edit1, reponse);

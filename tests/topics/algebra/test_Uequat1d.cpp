@@ -5,18 +5,13 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uequat1d.hpp"
 
 class Test_Uequat1d : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<Tequat1DF> Ouvre(int niveau) {
-        auto f = std::make_unique<Tequat1DF>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<Tequat1DF> Ouvre(int niveau) { return Ouvre_Au_Niveau<Tequat1DF>(niveau); }
     static void Confirme(Tequat1DF& f, const QString& reponse) {
         f.Edit1->setFocus();
         QTest::keyClicks(f.Edit1, reponse);

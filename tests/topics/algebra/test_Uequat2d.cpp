@@ -5,18 +5,13 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uequat2d.hpp"
 
 class Test_Uequat2d : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<TEquat2dF> Ouvre(int niveau) {
-        auto f = std::make_unique<TEquat2dF>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<TEquat2dF> Ouvre(int niveau) { return Ouvre_Au_Niveau<TEquat2dF>(niveau); }
     static void Confirme(TEquat2dF& f, const QString& x1, const QString& x2) {
         QTest::keyClicks(f.Edit1, x1);
         QTest::keyClicks(f.Edit2, x2);

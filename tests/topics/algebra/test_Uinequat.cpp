@@ -7,18 +7,13 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uinequat.hpp"
 
 class Test_Uinequat : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<TInequatF> Ouvre(int niveau) {
-        auto f = std::make_unique<TInequatF>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<TInequatF> Ouvre(int niveau) { return Ouvre_Au_Niveau<TInequatF>(niveau); }
     static QPushButton* Touche(TInequatF& f, const QString& signe) {
         for (QPushButton* b : f.Boutons)
             if (b->text() == signe) return b;

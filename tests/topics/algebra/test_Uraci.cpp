@@ -6,18 +6,13 @@
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
 #include "support/Lisibilite.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Uraci.hpp"
 
 class Test_Uraci : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<TRaciF> Ouvre(int niveau) {
-        auto f = std::make_unique<TRaciF>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<TRaciF> Ouvre(int niveau) { return Ouvre_Au_Niveau<TRaciF>(niveau); }
 
 private slots:
     void init() { Commune::Serie.Remet_A_Zero(); }

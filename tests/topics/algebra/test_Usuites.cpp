@@ -5,6 +5,7 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Usari.hpp"
 #include "topics/algebra/Usgeo.hpp"
 
@@ -12,13 +13,7 @@ class Test_Usuites : public QObject {
     Q_OBJECT
 
     template <class F>
-    static std::unique_ptr<F> Ouvre(int niveau) {
-        auto f = std::make_unique<F>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<F> Ouvre(int niveau) { return Ouvre_Au_Niveau<F>(niveau); }
     static void Confirme(TExerciceForm& f, const QString& reponse) {
         f.Edit1->setFocus();
         QTest::keyClicks(f.Edit1, reponse);

@@ -5,18 +5,13 @@
 #include "support/Capture.hpp"
 #include "support/Faux_Services.hpp"
 #include "support/Hasard_Test.hpp"
+#include "support/Ouvre_Fenetre.hpp"
 #include "topics/algebra/Usyst.hpp"
 
 class Test_Usyst : public QObject {
     Q_OBJECT
 
-    static std::unique_ptr<TSystForm> Ouvre(int niveau) {
-        auto f = std::make_unique<TSystForm>();
-        f->SlideBar1->setPosition(niveau);
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        return f;
-    }
+    static std::unique_ptr<TSystForm> Ouvre(int niveau) { return Ouvre_Au_Niveau<TSystForm>(niveau); }
     static void Confirme(TSystForm& f, const QString& x, const QString& y) {
         QTest::keyClicks(f.Edit1, x);
         QTest::keyClicks(f.Edit2, y);
