@@ -81,12 +81,12 @@ private slots:
         f.E1[0]->Tape("10");
         f.S[0]->Tape("*");
         QCOMPARE(f.S[0]->text(), QString("x"));
-        f.E2[0]->Tape("1");
-        f.E3[0]->Tape("10");
+        f.E2[0]->Tape("2");
+        f.E3[0]->Tape("20");
         f.E1[1]->Tape("10");
         f.S[1]->Tape("+");
-        f.E2[1]->Tape("2");
-        f.E3[1]->Tape("12");
+        f.E2[1]->Tape("9");
+        f.E3[1]->Tape("19");
         f.Button3Click();
         QVERIFY(services.messages.last().style == Plateforme::Style::Erreur);
         QCOMPARE(services.messages.last().texte,
