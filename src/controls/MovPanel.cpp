@@ -86,9 +86,18 @@ void TMovPanel::paintEvent(QPaintEvent*) {
 
 void TMovPanel::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
+    if (dragMode_ == dmAutomatic) {
+        BeginDrag(e->position().toPoint());
+        return;
+    }
     deplace_ = true;
     prise_ = e->position().toPoint();
     raise();
+}
+
+void TMovPanel::BeginDrag(QPoint prise) {
+    const Glisse::Fin fin = Glisse::Commence(this, prise);
+    emit EndDrag(fin.cible, fin.point.x(), fin.point.y());
 }
 
 void TMovPanel::mouseMoveEvent(QMouseEvent* e) {

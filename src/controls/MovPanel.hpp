@@ -1,7 +1,9 @@
 // A panel the user moves by pressing the left button on it and dragging: it
 // follows the mouse within its parent and never leaves the parent's area.
 // Otherwise an ordinary panel: colour, bevels, border and a centred caption.
-// It takes drops through its drag-over and drop handlers.
+// It takes drops through its drag-over and drop handlers. In automatic drag
+// mode it stays in place instead: pressing the left button on it drags it
+// (as a picture) onto another control, and it reports where the drag ended.
 #pragma once
 
 #include <QColor>
@@ -35,12 +37,20 @@ public:
     bool Locked() const { return locked_; }
     void setLocked(bool l) { locked_ = l; }
 
+    // dmAutomatic: a left press starts a drag of the panel (EndDrag tells
+    // where it ended) rather than moving it.
+    TDragMode DragMode() const { return dragMode_; }
+    void setDragMode(TDragMode m) { dragMode_ = m; }
+    void BeginDrag(QPoint prise);
+
     // True while the user is moving the panel.
     bool En_Deplacement() const { return deplace_; }
 
 signals:
     void DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept);
     void DragDrop(QObject* Source, int X, int Y);
+    // A drag of the panel ended: the control that took it (null if none).
+    void EndDrag(QObject* Target, int X, int Y);
     void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
     void Enter();
     void Exit();
@@ -67,6 +77,7 @@ private:
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
     bool locked_ = false;
+    TDragMode dragMode_ = dmManual;
 
     bool deplace_ = false;
     QPoint prise_;  // where the panel was grabbed, in its own coordinates

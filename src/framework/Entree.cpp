@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include "platform/Services.hpp"
 
 TEntree::TEntree(QWidget* parent) : QLineEdit(parent) {
-    setAcceptDrops(false);
+    // Drops go through the handlers below, which take only this program's
+    // controls; the line edit's own text drops never happen.
+    setAcceptDrops(true);
     setDragEnabled(false);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAlignment(Qt::AlignCenter);
@@ -122,6 +125,12 @@ void TEntree::mousePressEvent(QMouseEvent* e) {
         emit ClicDroit();
         return;
     }
+    if (e->button() == Qt::LeftButton && glissable_) {
+        e->accept();
+        const Glisse::Fin fin = Glisse::Commence(this, e->position().toPoint());
+        emit EndDrag(fin.cible, fin.point.x(), fin.point.y());
+        return;
+    }
     if (e->button() == Qt::MiddleButton) {  // no paste of the selection around the filter
         e->accept();
         return;
@@ -157,4 +166,27 @@ void TEntree::focusInEvent(QFocusEvent* e) {
 void TEntree::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
     Fond(repos_);
+}
+
+bool TEntree::Branche() const { return isSignalConnected(QMetaMethod::fromSignal(&TEntree::DragOver)); }
+void TEntree::dragEnterEvent(QDragEnterEvent* e) {
+    Glisse::Demande(this, &TEntree::DragOver, Branche() && !isReadOnly(), e, dsDragEnter, sourceDessus_);
+}
+void TEntree::dragMoveEvent(QDragMoveEvent* e) {
+    Glisse::Demande(this, &TEntree::DragOver, Branche() && !isReadOnly(), e, dsDragMove, sourceDessus_);
+}
+void TEntree::dragLeaveEvent(QDragLeaveEvent*) { Glisse::Quitte(this, &TEntree::DragOver, sourceDessus_); }
+void TEntree::dropEvent(QDropEvent* e) {
+    // A drop the drag-over handler would refuse (a made-up event) is ignored.
+    bool accepte = Branche() && !isReadOnly() && isEnabled();
+    if (accepte && Glisse::Est_A_Nous(e)) {
+        const QPoint p = e->position().toPoint();
+        emit DragOver(Glisse::Source_De(e), p.x(), p.y(), dsDragMove, accepte);
+    }
+    if (!accepte) {
+        sourceDessus_ = nullptr;
+        e->ignore();
+        return;
+    }
+    Glisse::Depose(this, &TEntree::DragDrop, e, sourceDessus_);
 }

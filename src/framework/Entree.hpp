@@ -1,9 +1,15 @@
 // The answer entry of the exercise windows: every typed or pasted character
 // goes through the topic's filter; a right click is answered with a message.
+// It takes drops of this program's controls only when a drag-over handler is
+// connected and accepts them (never text dropped from elsewhere), and while it
+// is draggable a left press drags it onto another control.
 #pragma once
 
 #include <QLineEdit>
+#include <QPointer>
 #include <functional>
+
+#include "controls/Glisse.hpp"
 
 #include "framework/logic/Exercice.hpp"
 
@@ -36,7 +42,15 @@ public:
     // Pastes a text: what passes the filter goes in, with one beep for the rest.
     void Colle(const QString& texte);
 
+    // While true, a left press starts a drag of the entry (EndDrag tells
+    // where it ended) instead of placing the caret.
+    void setGlissable(bool oui) { glissable_ = oui; }
+    bool Glissable() const { return glissable_; }
+
 signals:
+    void DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept);
+    void DragDrop(QObject* Source, int X, int Y);
+    void EndDrag(QObject* Target, int X, int Y);
     void Entree();       // Enter or Return was pressed
     void ClicDroit();    // the right mouse button was pressed on the entry
 
@@ -48,6 +62,10 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
 
@@ -64,4 +82,7 @@ private:
     QColor active_ = QColor(255, 255, 128);
     QColor repos_ = Qt::white;
     QColor marque_;
+    bool glissable_ = false;
+    QPointer<QObject> sourceDessus_;
+    bool Branche() const;  // a drag-over handler is connected
 };

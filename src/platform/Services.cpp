@@ -28,6 +28,7 @@ QString Titre(Style style) {
     case Style::Erreur: return QStringLiteral("Erreur");
     case Style::Information: return QStringLiteral("Information");
     case Style::Confirmation: return QStringLiteral("Confirmation");
+    case Style::Simple: return QStringLiteral("Tavelune");
     }
     return {};
 }
@@ -90,6 +91,7 @@ public:
         case Style::Erreur: boite.setIcon(QMessageBox::Critical); break;
         case Style::Information: boite.setIcon(QMessageBox::Information); break;
         case Style::Confirmation: boite.setIcon(QMessageBox::Question); break;
+        case Style::Simple: boite.setIcon(QMessageBox::NoIcon); break;
         }
         const QList<Bouton> liste = boutons.isEmpty() ? QList<Bouton>{Bouton::Ok} : boutons;
         // French texts whether or not the toolkit's translation is installed.
@@ -155,6 +157,7 @@ void Message_Erreur(QWidget* parent, const QString& texte) { Message(parent, Sty
 void Message_Information(QWidget* parent, const QString& texte) {
     Message(parent, Style::Information, texte, {Bouton::Ok});
 }
+void Message_Simple(QWidget* parent, const QString& texte) { Message(parent, Style::Simple, texte, {Bouton::Ok}); }
 bool Message_Confirmation(QWidget* parent, const QString& texte) {
     return Message(parent, Style::Confirmation, texte, {Bouton::Oui, Bouton::Non}) == Bouton::Oui;
 }

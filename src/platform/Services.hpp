@@ -15,7 +15,8 @@ class QWidget;
 
 namespace Plateforme {
 
-enum class Style { Avertissement, Erreur, Information, Confirmation };
+// Simple: a plain box without an icon.
+enum class Style { Avertissement, Erreur, Information, Confirmation, Simple };
 enum class Bouton { Ok, Oui, Non, Ignorer, Annuler };
 
 class Dialogues {
@@ -70,6 +71,7 @@ Services& Actuels();
 void Message_Avertissement(QWidget* parent, const QString& texte);
 void Message_Erreur(QWidget* parent, const QString& texte);
 void Message_Information(QWidget* parent, const QString& texte);
+void Message_Simple(QWidget* parent, const QString& texte);
 bool Message_Confirmation(QWidget* parent, const QString& texte);  // Oui / Non
 Bouton Message(QWidget* parent, Style style, const QString& texte, const QList<Bouton>& boutons);
 void Bip();

@@ -9,6 +9,7 @@
 #include "games/UDemine.hpp"
 #include "games/UMemory.hpp"
 #include "games/Ucm.hpp"
+#include "games/Ucompte.hpp"
 #include "games/Umaxr.hpp"
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
@@ -109,7 +110,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TZpuissF",    Cree<TZpuissF>,   "Entiers &Relatifs > Puissances"},
     {"TQPuissF",    Cree<TQPuissF>, "Ra&tionnels > Puissances"},
     {"TQMelangF",   Cree<TQMelangF>, "Ra&tionnels > Mélange"},
-    {"TCompteF",    nullptr,          "Entiers &Naturels > Le compte est toujours bon"},
+    {"TCompteF",    Cree<TCompteF>,   "Entiers &Naturels > Le compte est toujours bon"},
     {"Tequat1D0F",  Cree<Tequat1D0F>, "Ré&els > Equations 1er degré > Apprentissage"},
     {"TTaquinForm", nullptr,          "Décimaux > Le taquin décimal"},
     {"TDemineForm", Cree<TDemineForm>, "Ra&tionnels > Le démineur irréductible"},
