@@ -45,6 +45,7 @@ private slots:
     void chaque_controle_a_un_nom() {
         QFETCH(int, rang);
         Faux_Services services;
+        services.pas_ticks = 1000;  // a game's pauses end at once
         Commune::Serie.Remet_A_Zero();
         Commune::Nom = "DUPONT";
         std::unique_ptr<QWidget> w(Fenetres::Table()[rang].fabrique());
@@ -65,6 +66,7 @@ private slots:
     void au_clavier_seul() {
         QFETCH(int, rang);
         Faux_Services services;
+        services.pas_ticks = 1000;  // a game's pauses end at once
         Commune::Serie.Remet_A_Zero();
         std::unique_ptr<QWidget> w(Fenetres::Table()[rang].fabrique());
         auto* f = qobject_cast<TExerciceForm*>(w.get());

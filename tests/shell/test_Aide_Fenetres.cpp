@@ -79,6 +79,7 @@ private slots:
     void chaque_fenetre_ouvre_sa_page() {
         QFETCH(int, rang);
         Faux_Services services;
+        services.pas_ticks = 1000;  // a game's pauses end at once
         Commune::Nom = "DUPONT";
         std::unique_ptr<QWidget> w(Fenetres::Table()[rang].fabrique());
         w->show();

@@ -43,6 +43,7 @@ private slots:
     void chaque_correction_tient_dans_son_panneau() {
         QFETCH(int, rang);
         Faux_Services services;
+        services.pas_ticks = 1000;  // a game's pauses end at once
         std::unique_ptr<QWidget> w = Ouvre(rang, false);
         auto* f = qobject_cast<TExerciceForm*>(w.get());
         if (!f) QSKIP("pas une fenêtre d'exercice");
@@ -55,6 +56,7 @@ private slots:
     void les_couleurs_riches_se_lisent() {
         QFETCH(int, rang);
         Faux_Services services;
+        services.pas_ticks = 1000;  // a game's pauses end at once
         std::unique_ptr<QWidget> w = Ouvre(rang, true);
         auto* f = qobject_cast<TExerciceForm*>(w.get());
         if (!f) QSKIP("pas une fenêtre d'exercice");

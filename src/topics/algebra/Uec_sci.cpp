@@ -1,5 +1,10 @@
 #include "topics/algebra/Uec_sci.hpp"
 
+#include <QFontMetrics>
+
+#include "controls/logic/Geometrie.hpp"
+#include "platform/Polices.hpp"
+
 namespace {
 
 constexpr int Largeur = 780;
@@ -125,9 +130,17 @@ void TEc_sciF::Montre_Correction(const Exercice::Verdict& v) {
     Urep2->setVisible(puissance);
     if (!puissance) return;
     Urep2->setTextes(Q(s.Correction_Unite()), Q(s.Correction_Exposant()));
-    const int x = s.Genre_Pose() == Ec_sci::Genre::Scientifique ? WinPanel1->width() / 2 + 2
-                                                                 : (WinPanel1->width() - Urep2->width()) / 2;
-    Urep2->move(x, 40);
+    if (s.Genre_Pose() != Ec_sci::Genre::Scientifique) {
+        Urep2->move((WinPanel1->width() - Urep2->width()) / 2, 40);
+        return;
+    }
+    // The mantissa and its power of ten stand on one baseline.
+    const QFontMetrics m(LRep1->font());
+    const int ligne = LRep1->y() + (LRep1->height() - m.height()) / 2 + m.ascent();
+    QFont g = WinPanel1->font();
+    g.setBold(true);
+    const QFontMetrics mu(Plateforme::Police_Cellule(g, Geometrie::Cellule_Principale(Urep2->height())));
+    Urep2->move(WinPanel1->width() / 2 + 2, ligne - 1 - mu.ascent());
 }
 
 void TEc_sciF::Montre_Juste(const Exercice::Verdict&) {
