@@ -1,13 +1,15 @@
 // Every window of the window table gives a name and a description to each
 // control a pupil types into, clicks or drags, at every level; and a drill
-// window is played with the keyboard alone: Tab reaches the level slider,
-// the arrows change the level, F1 opens the help.
+// window and every game reach their level slider and help from the keyboard
+// alone: Tab reaches the slider, the arrows change the level, F1 opens the
+// help.
 #include <QStandardPaths>
 #include <QtTest>
 #include <memory>
 
 #include "framework/Accessibilite.hpp"
 #include "framework/FenetreExercice.hpp"
+#include "framework/FenetreBase.hpp"
 #include "framework/logic/Commune.hpp"
 #include "shell/Fenetres.hpp"
 #include "support/Faux_Services.hpp"
@@ -69,8 +71,8 @@ private slots:
         services.pas_ticks = 1000;  // a game's pauses end at once
         Commune::Serie.Remet_A_Zero();
         std::unique_ptr<QWidget> w(Fenetres::Table()[rang].fabrique());
-        auto* f = qobject_cast<TExerciceForm*>(w.get());
-        if (!f) QSKIP("pas une fenêtre d'exercice");
+        auto* f = qobject_cast<TFenetreBase*>(w.get());
+        if (!f) QSKIP("ni exercice ni jeu");
         f->show();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -82,7 +84,7 @@ private slots:
         }
         QVERIFY2(curseur, "Tab n'atteint pas le curseur des niveaux");
         if (f->SlideBar1->Max() > 1) {
-            const int avant = f->Niveau();
+            const int avant = f->SlideBar1->Position();
             QTest::keyClick(f->SlideBar1, avant < f->SlideBar1->Max() ? Qt::Key_Right : Qt::Key_Left);
             QVERIFY(f->SlideBar1->Position() != avant);
         }
