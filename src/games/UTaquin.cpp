@@ -37,7 +37,7 @@ TTaquinForm::TTaquinForm(QWidget* parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     StringGrid1 = new QLabel(this);
-    StringGrid1->setGeometry(515, 1, 4 * (Cellule_Modele + 1) + 1, 3 * (Cellule_Modele + 1) + 1);
+    StringGrid1->setGeometry(515, 8, 4 * (Cellule_Modele + 1) + 1, 3 * (Cellule_Modele + 1) + 1);
     StringGrid1->setToolTip(QStringLiteral("Le modèle : l'ordre des nombres"));
 
     // The board and, at the same place, the solved picture.
