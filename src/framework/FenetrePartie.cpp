@@ -33,7 +33,8 @@ void TPartieForm::BBContClick() {
 }
 
 void TPartieForm::BBAbandonClick() {
-    if (fini_ || !Plateforme::Message_Confirmation(this, QStringLiteral("Voulez-vous réellement abandonner et obtenir la solution")))
+    if (fini_ || !Abandon_Possible() ||
+        !Plateforme::Message_Confirmation(this, QStringLiteral("Voulez-vous réellement abandonner et obtenir la solution")))
         return;
     // The question pumped events: the game may have ended meanwhile.
     if (fini_) return;

@@ -33,6 +33,9 @@ protected:
     virtual void Montre_Solution() = 0;
     // Books the game's result.
     virtual void FinJeu(bool gagne) = 0;
+    // Whether Abandon may be played now (a game may refuse it for a while,
+    // when its deal is still being shown).
+    virtual bool Abandon_Possible() const { return true; }
 
     // The game is settled: nothing more can be played nor given up, the
     // window closes freely. Continue waits for Termine().

@@ -8,6 +8,7 @@
 
 #include "games/UDemine.hpp"
 #include "games/UMemory.hpp"
+#include "games/UTaquin.hpp"
 #include "games/Ucm.hpp"
 #include "games/Ucompte.hpp"
 #include "games/Umaxr.hpp"
@@ -112,7 +113,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TQMelangF",   Cree<TQMelangF>, "Ra&tionnels > Mélange"},
     {"TCompteF",    Cree<TCompteF>,   "Entiers &Naturels > Le compte est toujours bon"},
     {"Tequat1D0F",  Cree<Tequat1D0F>, "Ré&els > Equations 1er degré > Apprentissage"},
-    {"TTaquinForm", nullptr,          "Décimaux > Le taquin décimal"},
+    {"TTaquinForm", Cree<TTaquinForm>, "Décimaux > Le taquin décimal"},
     {"TDemineForm", Cree<TDemineForm>, "Ra&tionnels > Le démineur irréductible"},
     {"TMemoryForm", Cree<TMemoryForm>, "Ré&els > La mémoire réelle"},
 }};
