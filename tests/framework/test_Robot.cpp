@@ -238,7 +238,16 @@ private:
     // Drags a control along a few points over the window's controls, the
     // game's clock ticking on the way, and releases it (or gives it up).
     QString Geste_Glisse(const std::vector<QWidget*>& sources) {
-        QWidget* source = Un(sources);
+        // One kind of control first (panels, figures, entries), so that a
+        // lone panel among many figures is dragged as often as they are.
+        std::vector<const QMetaObject*> sortes;
+        for (QWidget* x : sources)
+            if (std::find(sortes.begin(), sortes.end(), x->metaObject()) == sortes.end()) sortes.push_back(x->metaObject());
+        const QMetaObject* sorte = Un(sortes);
+        std::vector<QWidget*> de_la_sorte;
+        for (QWidget* x : sources)
+            if (x->metaObject() == sorte) de_la_sorte.push_back(x);
+        QWidget* source = Un(de_la_sorte);
         const std::vector<QWidget*> c = Controles();
         Glisse_Pilotee g;
         const QPoint prise(static_cast<int>(Tire(source->width())), static_cast<int>(Tire(source->height())));
