@@ -123,10 +123,10 @@ TNRangeF::TNRangeF(QWidget* parent) : TJeuForm(Description_Range(), parent) {
 
     // The level, the buttons and the table of primes.
     const int xd = Champ_Largeur + 12;
-    l_niv->setGeometry(xd, 8, 88, 24);
-    QPalette pn = l_niv->palette();
-    pn.setColor(QPalette::WindowText, Qt::white);
-    l_niv->setPalette(pn);
+    // On a background of its own: the window's turns pink or black.
+    l_niv->setGeometry(xd + 58, 8, 30, 24);
+    l_niv->setAlignment(Qt::AlignCenter);
+    Colore(l_niv, QColor(0, 0, 128), Qt::white);
     BitBtn2 = new QPushButton(QStringLiteral("&Table"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setToolTip(QStringLiteral("Montrer ou cacher la table des nombres premiers"));
