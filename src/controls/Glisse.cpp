@@ -6,12 +6,16 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPointer>
+#include <memory>
 
 namespace Glisse {
 
 namespace {
 QPointer<QObject> en_cours;
+Pilote pilote_installe;
 }
+
+void Installe_Pilote(Pilote pilote) { pilote_installe = std::move(pilote); }
 
 QObject* Source_En_Cours() { return en_cours.data(); }
 void Definit_Source(QObject* source) { en_cours = source; }
@@ -28,6 +32,14 @@ Fin Commence(QWidget* source, QPoint prise, Qt::CursorShape curseur) {
     if (!source) return fin;
     auto* donnees = new QMimeData;
     donnees->setData(Type_Mime, source->objectName().toUtf8());
+    if (pilote_installe) {
+        const std::unique_ptr<QMimeData> garde(donnees);
+        QPointer<QObject> avant = en_cours;
+        Definit_Source(source);
+        fin = pilote_installe(source, prise, donnees);
+        Definit_Source(avant.data());
+        return fin;
+    }
     auto* drag = new QDrag(source);
     drag->setMimeData(donnees);
     const QPixmap image = source->grab();

@@ -6,11 +6,13 @@
 
 #include <QCursor>
 #include <QDropEvent>
+#include <QMimeData>
 #include <QMetaMethod>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 
 enum TDragMode { dmManual, dmAutomatic };
@@ -29,6 +31,13 @@ struct Fin {
 // Drags `source` from `prise` (a point of the source) until the button is
 // released; the drag shows a picture of the source.
 Fin Commence(QWidget* source, QPoint prise, Qt::CursorShape curseur = Qt::DragMoveCursor);
+
+// Tests drive drags themselves: while a pilot is installed, Commence hands it
+// the source, the grabbed point and the drag's data in place of the window
+// system, and the pilot says where the drag ended (an empty pilot gives the
+// drags back to the window system).
+using Pilote = std::function<Fin(QWidget* source, QPoint prise, const QMimeData* donnees)>;
+void Installe_Pilote(Pilote pilote);
 
 // The source of the drag under way, null when there is none. Drag events
 // name their source through it when the library does not (a drag started

@@ -12,6 +12,7 @@
 #include "games/Ucm.hpp"
 #include "games/Ucompte.hpp"
 #include "games/Umaxr.hpp"
+#include "games/Unrange.hpp"
 #include "shell/Apropos.hpp"
 #include "shell/Menu.hpp"
 #include "shell/Uscore.hpp"
@@ -80,7 +81,7 @@ const std::array<Fenetre_Prevue, 52> Fenetres_Du_Programme{{
     {"TQSousF",     Cree<TQSousF>,  "Ra&tionnels > Soustraction"},
     {"TQMultF",     Cree<TQMultF>,  "Ra&tionnels > Multiplication"},
     {"TQDivF",      Cree<TQDivF>,   "Ra&tionnels > Division"},
-    {"TNRangeF",    nullptr,          "Entiers &Naturels > Le range-nombres"},
+    {"TNRangeF",    Cree<TNRangeF>,   "Entiers &Naturels > Le range-nombres"},
     {"TCMForm",     Cree<TCMForm>,    "Entiers &Naturels > Calcul Mental"},
     {"TMaxRF",      Cree<TMaxRF>,     "Entiers &Relatifs > Max Relatif"},
     {"TEc_sciF",    Cree<TEc_sciF>,   "Ré&els > Ecriture scientifique"},

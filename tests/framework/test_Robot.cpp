@@ -1,8 +1,10 @@
 // A robot pupil: every window of the window table that is built (the shell's
 // own windows aside) is opened offscreen and played with seeded random
 // gestures: keys with and without modifiers, paste, left and right clicks on
-// every control, level changes, Confirm, Continue, close and reopen. After
-// each gesture the series and the window must still be sound.
+// every control, level changes, Confirm, Continue, close and reopen; in a
+// game, ticks of its clock, presses on its buttons and drags of whatever it
+// lets the pupil drag. After each gesture the series and the window must
+// still be sound.
 //
 // A failure names its window and seed; to replay it alone:
 //   TAVELUNE_ROBOT_FENETRE=TQReducF TAVELUNE_ROBOT_GRAINE=1203 ./test_Robot
@@ -13,17 +15,23 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <numeric>
 #include <random>
 
+#include "controls/Figures.hpp"
+#include "controls/Glisse.hpp"
+#include "controls/MovPanel.hpp"
+#include "framework/Entree.hpp"
 #include "framework/FenetreExercice.hpp"
 #include "framework/FenetreJeu.hpp"
 #include "framework/logic/Commune.hpp"
 #include "shell/Fenetres.hpp"
 #include "support/Faux_Services.hpp"
+#include "support/Glisse_Pilotee.hpp"
 #include "support/Hasard_Test.hpp"
 
 namespace {
@@ -214,8 +222,57 @@ private:
         }
     }
 
-    // A game is played with its clock and its buttons.
+    // The controls a press of the left button starts dragging.
+    std::vector<QWidget*> Glissables() const {
+        std::vector<QWidget*> g;
+        for (QWidget* x : Controles()) {
+            const auto* m = qobject_cast<TMovPanel*>(x);
+            const auto* f = qobject_cast<TFigure*>(x);
+            const auto* e = qobject_cast<TEntree*>(x);
+            if ((m && m->DragMode() == dmAutomatic) || (f && f->DragMode() == dmAutomatic) || (e && e->Glissable()))
+                g.push_back(x);
+        }
+        return g;
+    }
+
+    // Drags a control along a few points over the window's controls, the
+    // game's clock ticking on the way, and releases it (or gives it up).
+    QString Geste_Glisse(const std::vector<QWidget*>& sources) {
+        // One kind of control first (panels, figures, entries), so that a
+        // lone panel among many figures is dragged as often as they are.
+        std::vector<const QMetaObject*> sortes;
+        for (QWidget* x : sources)
+            if (std::find(sortes.begin(), sortes.end(), x->metaObject()) == sortes.end()) sortes.push_back(x->metaObject());
+        const QMetaObject* sorte = Un(sortes);
+        std::vector<QWidget*> de_la_sorte;
+        for (QWidget* x : sources)
+            if (x->metaObject() == sorte) de_la_sorte.push_back(x);
+        QWidget* source = Un(de_la_sorte);
+        const std::vector<QWidget*> c = Controles();
+        Glisse_Pilotee g;
+        const QPoint prise(static_cast<int>(Tire(source->width())), static_cast<int>(Tire(source->height())));
+        g.trajet.push_back(source->mapTo(w_, prise));
+        const int points = 1 + static_cast<int>(Tire(4));
+        for (int i = 0; i < points; ++i) {
+            QWidget* x = Un(c);
+            g.trajet.push_back(x->mapTo(w_, QPoint(static_cast<int>(Tire(x->width())), static_cast<int>(Tire(x->height())))));
+        }
+        g.lache = Tire(8) != 0;
+        g.en_route = [this](std::size_t) {
+            const int tops = Tire(2) == 0 ? static_cast<int>(Tire(30)) : 0;
+            for (int k = 0; k < tops && w_->isVisible(); ++k) jeu_->Tic();
+        };
+        const QString nom = source->objectName().isEmpty() ? QString::fromLatin1(source->metaObject()->className())
+                                                           : source->objectName();
+        QPointer<QWidget> s(source);
+        QTest::mousePress(source, Qt::LeftButton, {}, prise);
+        if (s) QTest::mouseRelease(s, Qt::LeftButton, {}, prise);
+        return QStringLiteral("glisser %1 sur %2 points%3").arg(nom).arg(points).arg(g.lache ? "" : " (abandonné)");
+    }
+
+    // A game is played with its clock, its buttons and its drags.
     QString Geste_Jeu() {
+        if (const std::vector<QWidget*> g = Glissables(); !g.empty() && Tire(2) == 0) return Geste_Glisse(g);
         if (Tire(3) == 0) {
             const int n = 1 + static_cast<int>(Tire(14));
             for (int i = 0; i < n && w_->isVisible(); ++i) {
@@ -279,6 +336,7 @@ private:
             return QStringLiteral("EssaisNiveau font %1, NbExercices %2").arg(essais).arg(s.NbExercices);
         if (QWidget* m = QApplication::activeModalWidget(); m && m != w_)
             return QStringLiteral("boîte laissée ouverte : ") + m->windowTitle();
+        if (Glisse::Source_En_Cours()) return QStringLiteral("un glisser reste en cours");
         Note_Question();
         if (!erreur_.isEmpty()) return erreur_;
         if (barre_ && w_->isVisible()) niveau_vu_ = barre_->Position();

@@ -59,6 +59,8 @@ void Note_Faux(int points, int niveau) {
     if (Niveau_Valide(niveau)) ++Serie.EssaisNiveau(niveau);
 }
 
+void Note_Perdu(int points) { Serie.Score = Borne(std::max<int64_t>(0, int64_t{Serie.Score} - int64_t{points})); }
+
 // ---------------------------------------------------------------------------
 // Text helpers
 

@@ -33,6 +33,9 @@ extern Compteurs_Serie Serie;
 void Compte_Exercice();
 void Note_Juste(int points, int niveau);
 void Note_Faux(int points, int niveau);
+// A game lost as a whole: the score alone loses the points, down to 0 at
+// most; no answer and no level tally is booked.
+void Note_Perdu(int points);
 
 // ---------------------------------------------------------------------------
 // Identity and shared texts.

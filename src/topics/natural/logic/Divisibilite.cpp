@@ -224,13 +224,13 @@ std::string Decomposition::Ligne_Facteurs() const {
     return l;
 }
 
-std::vector<std::string> Table_Premiers() {
+std::vector<std::string> Table_Premiers(int32_t jusqua, int largeur) {
     std::vector<std::string> lignes;
     int dans_la_ligne = 0;
-    for (int32_t n = 1; n <= 5000; ++n) {
+    for (int32_t n = 1; n <= jusqua; ++n) {
         if (!Commune::Est_Premier(n)) continue;
         if (dans_la_ligne == 0) lignes.emplace_back();
-        lignes.back() += Commune::Cadre_Droite(std::to_string(n), 5);
+        lignes.back() += Commune::Cadre_Droite(std::to_string(n), largeur);
         dans_la_ligne = (dans_la_ligne + 1) % 10;
     }
     return lignes;

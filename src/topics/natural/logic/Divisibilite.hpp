@@ -99,8 +99,8 @@ private:
 };
 
 // The table of prime numbers shown beside the decomposition: every number
-// from 1 to 5000 the primality test accepts (1 first), each right-aligned
-// in 5 characters, ten to a line.
-std::vector<std::string> Table_Premiers();
+// from 1 to `jusqua` the primality test accepts (1 first), each right-aligned
+// in `largeur` characters, ten to a line (the last line holds the rest).
+std::vector<std::string> Table_Premiers(int32_t jusqua = 5000, int largeur = 5);
 
 }  // namespace Divisibilite
