@@ -13,6 +13,7 @@
 #include <random>
 
 #include "shell/Modele_Notes.hpp"
+#include "shell/Resultats.hpp"
 
 namespace {
 
@@ -75,5 +76,15 @@ int main(int argc, char* argv[]) {
     std::printf("%d lignes, %.1f Mo : listées en %lld ms, mémoire +%.1f Mo (%.2f fois le fichier)\n", lignes,
                 taille / 1e6, static_cast<long long>(ms), (apres - avant) / 1024.0,
                 (apres - avant) * 1024.0 / static_cast<double>(taille));
+    std::printf("liste\tfichier general, %d lignes, trie et affiche\t%lld\t\t\tmemoire +%.1f Mo\n", lignes,
+                static_cast<long long>(ms), (apres - avant) / 1024.0);
+
+    // The same file as a local notes file: read, cut down to its latest
+    // lines as a series starts.
+    t.restart();
+    const QStringList locale = Resultats::Charge_Liste_Locale(chemin);
+    const qint64 ms_locale = t.elapsed();
+    std::printf("liste\tfichier local, %d lignes, coupe a %lld\t%lld\t\t\t\n", lignes,
+                static_cast<long long>(locale.size()), static_cast<long long>(ms_locale));
     return 0;
 }

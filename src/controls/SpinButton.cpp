@@ -29,7 +29,9 @@ QIcon Fleche(bool vers_le_haut) {
 
 QPushButton* Bouton(QWidget* parent, bool vers_le_haut) {
     auto* b = new QPushButton(parent);
-    b->setIcon(Fleche(vers_le_haut));
+    // Both arrows are drawn once and shared by every spin button.
+    static const QIcon haut = Fleche(true), bas = Fleche(false);
+    b->setIcon(vers_le_haut ? haut : bas);
     b->setIconSize(QSize(14, 8));
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);

@@ -73,11 +73,14 @@ TFenetreBase::TFenetreBase(const Description& d, QWidget* parent) : QDialog(pare
     l_niv->setToolTip(QStringLiteral("Niveau de la question"));
 
     BBScore = new QPushButton(this);
-    BBScore->setIcon(Icone(QString(QChar(0x2605)), QColor(220, 160, 0)));
+    // The two pictures are drawn once and shared by every window.
+    static const QIcon etoile = Icone(QString(QChar(0x2605)), QColor(220, 160, 0));
+    static const QIcon aide = Icone(QStringLiteral("?"), QColor(40, 90, 200));
+    BBScore->setIcon(etoile);
     BBScore->setIconSize(QSize(28, 28));
     BBScore->setToolTip(QStringLiteral("Les meilleurs scores"));
     BBAide = new QPushButton(this);
-    BBAide->setIcon(Icone(QStringLiteral("?"), QColor(40, 90, 200)));
+    BBAide->setIcon(aide);
     BBAide->setIconSize(QSize(28, 28));
     BBAide->setToolTip(QStringLiteral("Aide"));
 

@@ -1,5 +1,6 @@
 #include "framework/FenetreJeu.hpp"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -28,6 +29,15 @@ bool TJeuForm::Pause(uint16_t ms) {
     QPointer<TJeuForm> garde(this);
     Plateforme::Attente(ms);
     return garde && isVisible() && partie == partie_;
+}
+
+std::function<bool()> TJeuForm::Tour_Evenements() {
+    const int partie = partie_;
+    QPointer<TJeuForm> garde(this);
+    return [this, partie, garde] {
+        QCoreApplication::processEvents();
+        return garde && isVisible() && partie == partie_;
+    };
 }
 
 void TJeuForm::FormClose() {

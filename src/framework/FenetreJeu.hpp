@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "framework/FenetreBase.hpp"
@@ -56,6 +57,11 @@ protected:
     // Waits `ms` milliseconds while events are handled; true when the window
     // is still shown and the game of before the pause is still current.
     [[nodiscard]] bool Pause(uint16_t ms);
+    // For a long computation on the event thread, called every few
+    // milliseconds: each call handles the pending events and says, as
+    // Pause() does, whether the window is still shown and the game of when
+    // it was made still current.
+    std::function<bool()> Tour_Evenements();
     // Stops the clock and ends the current game's turn.
     void FormClose() override;
 

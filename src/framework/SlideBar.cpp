@@ -1,6 +1,7 @@
 #include "framework/SlideBar.hpp"
 
 #include <QBitmap>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -112,8 +113,16 @@ QString TSlideBar::Label() const {
 }
 
 void TSlideBar::LoadThumb() {
-    thumb_ = Picture(Nom_Curseur(thumbStyle_));
-    thumb_.setMask(QBitmap::fromPixmap(Picture(QString(Nom_Curseur(thumbStyle_)) + "Mask")));
+    // One picture per thumb style, drawn the first time a slider takes it
+    // and shared by every slider after that.
+    static QHash<int, QPixmap> images;
+    auto i = images.constFind(static_cast<int>(thumbStyle_));
+    if (i == images.constEnd()) {
+        QPixmap image = Picture(Nom_Curseur(thumbStyle_));
+        image.setMask(QBitmap::fromPixmap(Picture(QString(Nom_Curseur(thumbStyle_)) + "Mask")));
+        i = images.insert(static_cast<int>(thumbStyle_), image);
+    }
+    thumb_ = *i;
 }
 
 void TSlideBar::setMin(int v) {

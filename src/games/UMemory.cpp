@@ -164,8 +164,7 @@ std::vector<QPixmap> Images() {
 TMemoryForm::TMemoryForm(QWidget* parent)
     : TPartieForm(Description{QStringLiteral("La mémoire réelle"), 405, 4, QSize(632, 480), QColor(240, 239, 241),
                               QColor(222, 232, 214)},
-                  parent),
-      ImageList1(Images()) {
+                  parent) {
     Label1 = new QLabel(
         QStringLiteral("Cliquer délicatement sur une carte puis sur une seconde pour faire apparaître les \"paires\" de nombres réels"),
         this);
@@ -210,7 +209,11 @@ void TMemoryForm::CreerImages() {
     for (int b = 1; b <= n.cartes; ++b) Peint(b);
 }
 
-void TMemoryForm::Peint(int n) { cartes_[n - 1]->setPixmap(ImageList1[partie_.Image(n)]); }
+void TMemoryForm::Peint(int n) {
+    // The cards are drawn the first time a game needs them, not at start-up.
+    if (ImageList1.empty()) ImageList1 = Images();
+    cartes_[n - 1]->setPixmap(ImageList1[partie_.Image(n)]);
+}
 
 bool TMemoryForm::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {

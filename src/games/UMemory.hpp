@@ -15,7 +15,8 @@ public:
 
     QLabel* Label1;
     QLabel* lblEssais;
-    // The 60 x 60 pictures: 0 the back, 1 to 26 the faces.
+    // The 60 x 60 pictures: 0 the back, 1 to 26 the faces (drawn when the
+    // first game is dealt).
     std::vector<QPixmap> ImageList1;
 
     // The cards of the current game, IM01 first.

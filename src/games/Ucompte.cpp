@@ -233,7 +233,11 @@ void TCompteF::Button1Click() {
     repaint();
 
     Randomize();
-    partie_ = Compte::Tire_Soluble(niveau_);
+    // The search hands the window its events every few milliseconds; a close
+    // (or a new draw) meanwhile abandons it.
+    auto partie = Compte::Tire_Soluble(niveau_, Tour_Evenements());
+    if (!partie) return;
+    partie_ = std::move(*partie);
 
     Label2->clear();
     Panel_nombre->setText(QString::number(partie_.tirage.cible));

@@ -1,6 +1,7 @@
 #include "shell/Demarrage.hpp"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSessionManager>
 
 #include "framework/Accessibilite.hpp"
@@ -27,8 +28,15 @@ void Branche_Services() {
 TMenuForm* Cree_Fenetres(Instance_Partagee& instance) {
     auto* splash = new TSplForm;
     splash->Montre();
-    Fenetres::Programme().Cree_Toutes([splash](int, QWidget*) {
-        if (splash->isVisible()) splash->repaint();
+    // The splash is drawn again now and then while the windows are built
+    // (something may have covered it), not after each window.
+    QElapsedTimer depuis;
+    depuis.start();
+    Fenetres::Programme().Cree_Toutes([splash, &depuis](int, QWidget*) {
+        if (splash->isVisible() && depuis.elapsed() >= 100) {
+            splash->repaint();
+            depuis.restart();
+        }
     });
     auto* menu = qobject_cast<TMenuForm*>(Fenetres::Programme().Trouve(QStringLiteral("TMenuForm")));
     instance.Fenetre(menu);

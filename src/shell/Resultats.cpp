@@ -115,11 +115,12 @@ std::optional<QStringList> Charge_Liste(const QString& chemin) {
 
 QStringList Charge_Liste_Locale(const QString& chemin) {
     if (!QFileInfo(chemin).isFile()) return {};
-    auto lignes = Charge_Liste(chemin);
-    if (!lignes) return {};
-    auto std_lignes = Vers_Std(*lignes);
-    Notes::Limite_Liste_Locale(std_lignes);
-    return Vers_Qt(std_lignes);
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    // Cut before the lines become list texts: only the kept ones are.
+    auto lignes = Windows1252::Lit_Texte(f.read(Liste_Notes::Taille_Max).toStdString());
+    Notes::Limite_Liste_Locale(lignes);
+    return Vers_Qt(lignes);
 }
 
 bool Sauve_Liste(const QString& chemin, const QStringList& lignes, bool partage) {

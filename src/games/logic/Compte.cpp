@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <optional>
 #include <unordered_set>
 
@@ -73,11 +74,16 @@ struct Cle_Hash {
 
 class Chercheur {
 public:
-    explicit Chercheur(Nombre cible) : cible_(cible) {}
+    Chercheur(Nombre cible, const Pompe& pompe) : cible_(cible), pompe_(pompe) {
+        if (pompe_) prochaine_pompe_ = std::chrono::steady_clock::now() + Intervalle;
+    }
 
     bool Cherche(Plaques& s, int restants) {
+        if (restants == 2) return Deux(s);
+        // Three numbers that cannot make the target: nothing below to search.
+        if (restants == 3 && !Trois_Atteignent(s)) return false;
         Plaques cle{};
-        const bool retenue = restants >= 3;
+        const bool retenue = restants >= 4;
         if (retenue) {
             cle = s;
             std::sort(cle.begin(), cle.end());
@@ -96,10 +102,10 @@ public:
                 const Nombre b = s[j];
                 if (j == i || b == 0) continue;
                 if (b < a && Essaie(s, restants, i, j, a, '-', b, a - b)) return true;
-                if (b != 1 && a % b == 0 && Essaie(s, restants, i, j, a, ':', b, a / b)) return true;
+                if (b != 1 && b <= a && a % b == 0 && Essaie(s, restants, i, j, a, ':', b, a / b)) return true;
             }
         }
-        if (retenue) vains_.insert(cle);
+        if (retenue && !abandon_) vains_.insert(cle);
         return false;
     }
 
@@ -113,13 +119,82 @@ public:
         return t;
     }
 
+    long long Essais() const { return essais_; }
+    bool Abandon() const { return abandon_; }
+
 private:
+    static constexpr auto Intervalle = std::chrono::milliseconds(Pompe_Intervalle_Ms);
+
     struct Etape {
         Nombre a, b, r;
         char op;
     };
 
+    // The last two numbers: the operations between them in the order of the
+    // loops above (a in the earlier slot), each only compared with the target.
+    bool Deux(const Plaques& s) {
+        int i = 0;
+        while (s[i] == 0) ++i;
+        int j = i + 1;
+        while (s[j] == 0) ++j;
+        const Nombre a = s[i], b = s[j];
+        essais_ += 4;
+        if (Pompe_Due()) return true;
+        auto essaie = [&](Nombre x, char op, Nombre y, Nombre r) {
+            if (r != cible_) return false;
+            etapes_[static_cast<std::size_t>(n_++)] = {x, y, r, op};
+            return true;
+        };
+        if (!Deux_Atteignent(a, b)) return false;
+        return essaie(a, '+', b, a + b) || (a != 1 && b != 1 && essaie(a, 'x', b, a * b)) ||
+               (b < a && essaie(a, '-', b, a - b)) || (b != 1 && a % b == 0 && essaie(a, ':', b, a / b)) ||
+               (a < b && essaie(b, '-', a, b - a)) || (a != 1 && b % a == 0 && essaie(b, ':', a, b / a));
+    }
+
+    // Whether two numbers make the target in one operation, with the rules
+    // of the search (what Deux tries).
+    bool Deux_Atteignent(Nombre a, Nombre b) const {
+        const Nombre t = cible_;
+        return a + b == t || (a != 1 && b != 1 && a * b == t) || (b < a && a - b == t) || (a < b && b - a == t) ||
+               (b != 1 && Quotient_Est(a, b)) || (a != 1 && Quotient_Est(b, a));
+    }
+
+    // a / b is exactly the target (a, b > 0): a product rather than a
+    // division where it cannot overflow, the division being the slow part.
+    bool Quotient_Est(Nombre a, Nombre b) const {
+        constexpr Nombre Borne = Nombre{1} << 31;
+        if (b < Borne && cible_ < Borne && cible_ > -Borne) return b * cible_ == a;
+        return a % b == 0 && a / b == cible_;
+    }
+
+    // Whether the subtree of three numbers holds a solution: an operation on
+    // two of them gives the target, or its result and the third one do.
+    bool Trois_Atteignent(const Plaques& s) {
+        Nombre v[3];
+        int n = 0;
+        for (Nombre x : s)
+            if (x != 0) v[n++] = x;
+        if (Pompe_Due()) return true;
+        for (int k = 0; k < 3; ++k) {
+            const Nombre a = v[k == 2 ? 1 : 0], b = v[k == 0 ? 1 : 2], c = v[k == 0 ? 2 : k == 1 ? 1 : 0];
+            Nombre r[6];
+            int m = 0;
+            r[m++] = a + b;
+            if (a != 1 && b != 1) r[m++] = a * b;
+            if (b < a) r[m++] = a - b;
+            if (a < b) r[m++] = b - a;
+            if (b != 1 && b <= a && a % b == 0) r[m++] = a / b;
+            if (a != 1 && a <= b && b % a == 0) r[m++] = b / a;
+            essais_ += m;
+            for (int i = 0; i < m; ++i)
+                if (r[i] == cible_ || Deux_Atteignent(r[i], c)) return true;
+        }
+        return false;
+    }
+
     bool Essaie(Plaques& s, int restants, int i, int j, Nombre a, char op, Nombre b, Nombre r) {
+        ++essais_;
+        if (Pompe_Due()) return true;
         etapes_[static_cast<std::size_t>(n_)] = {a, b, r, op};
         ++n_;
         if (r == cible_) return true;
@@ -137,24 +212,45 @@ private:
         return false;
     }
 
+    // Hands the pump its turn when its interval has passed (the clock read
+    // every 64 calls); true when the search is to stop.
+    bool Pompe_Due() {
+        if (abandon_) return true;
+        if (!pompe_ || --avant_horloge_ > 0) return false;
+        avant_horloge_ = 64;
+        const auto maintenant = std::chrono::steady_clock::now();
+        if (maintenant < prochaine_pompe_) return false;
+        if (!pompe_()) abandon_ = true;
+        prochaine_pompe_ = std::chrono::steady_clock::now() + Intervalle;
+        return abandon_;
+    }
+
     Nombre cible_;
+    const Pompe& pompe_;
+    std::chrono::steady_clock::time_point prochaine_pompe_{};
     std::array<Etape, 5> etapes_{};
     int n_ = 0;
+    long long essais_ = 0;
+    int avant_horloge_ = 64;
+    bool abandon_ = false;
     std::unordered_set<Plaques, Cle_Hash> vains_;
 };
 
 }  // namespace
 
-Recherche Cherche_Solution(const Plaques& plaques, Nombre cible) {
+Recherche Cherche_Solution(const Plaques& plaques, Nombre cible, const Pompe& pompe) {
     Plaques s = plaques;
     int restants = 0;
     for (Nombre& v : s) {
         if (v < 0) v = 0;
         if (v != 0) ++restants;
     }
-    Chercheur c(cible);
+    Chercheur c(cible, pompe);
     Recherche r;
-    if (restants >= 2 && c.Cherche(s, restants)) {
+    const bool trouve = restants >= 2 && c.Cherche(s, restants);
+    r.essais = c.Essais();
+    if (c.Abandon()) r.interrompue = true;
+    else if (trouve) {
         r.trouve = true;
         r.solution = c.Texte();
     }
@@ -182,16 +278,21 @@ std::string Une_Operation(const Plaques& p, Nombre cible, const std::string& sol
     return s;
 }
 
-Partie Tire_Soluble(int niveau) {
+std::optional<Partie> Tire_Soluble(int niveau, const Pompe& pompe) {
+    Partie partie;
     for (;;) {
-        Partie partie;
         partie.tirage = Tire(niveau);
-        const Recherche r = Cherche_Solution(partie.tirage.plaques, partie.tirage.cible);
+        ++partie.tirages;
+        const Recherche r = Cherche_Solution(partie.tirage.plaques, partie.tirage.cible, pompe);
+        partie.essais += r.essais;
+        if (r.interrompue) return std::nullopt;
         if (!r.trouve) continue;
         partie.solution = Une_Operation(partie.tirage.plaques, partie.tirage.cible, r.solution);
         return partie;
     }
 }
+
+Partie Tire_Soluble(int niveau) { return *Tire_Soluble(niveau, {}); }
 
 Exercice::Decision Filtre_Nombre(char32_t c) { return Exercice::Filtre_Entier(c); }
 

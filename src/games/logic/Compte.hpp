@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "framework/logic/Exercice.hpp"
@@ -35,7 +37,16 @@ struct Recherche {
     bool trouve = false;
     // The steps, each "a + b = r" followed by a line end.
     std::string solution;
+    // Operations tried.
+    long long essais = 0;
+    // The pump asked to stop: nothing was decided.
+    bool interrompue = false;
 };
+
+// Called every few milliseconds while a search runs (a window handles its
+// pending events there); false abandons the search.
+using Pompe = std::function<bool()>;
+constexpr int Pompe_Intervalle_Ms = 5;
 
 // The first solution of the depth-first search: from each slot i holding a,
 // sums then products (no factor 1) with each later slot, then differences
@@ -44,7 +55,7 @@ struct Recherche {
 // is compared only with the result of an operation. Subtrees that provably
 // hold no solution are skipped, so the first solution is the same as the
 // plain search's.
-Recherche Cherche_Solution(const Plaques& plaques, Nombre cible);
+Recherche Cherche_Solution(const Plaques& plaques, Nombre cible, const Pompe& pompe = {});
 
 // The shortest solution when a single operation on two plates gives the
 // target: quotients of a plate by a later one, then by an earlier one,
@@ -55,11 +66,15 @@ std::string Une_Operation(const Plaques& plaques, Nombre cible, const std::strin
 struct Partie {
     Tirage tirage;
     std::string solution;
+    // Draws made and operations tried to get there.
+    int tirages = 0;
+    long long essais = 0;
 };
 
 // Draws until the draw has a solution, then shortens it to a single
-// operation where one suffices.
+// operation where one suffices. With a pump, nothing when it abandoned.
 Partie Tire_Soluble(int niveau);
+std::optional<Partie> Tire_Soluble(int niveau, const Pompe& pompe);
 
 // Number and result entries: digits and Backspace; anything else beeps.
 Exercice::Decision Filtre_Nombre(char32_t c);

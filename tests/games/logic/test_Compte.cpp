@@ -102,6 +102,30 @@ TEST(Compte, RechercheRapideEgaleRechercheSimple) {
     }
 }
 
+// The first solutions of many seeded draws, as the plain search above writes
+// them, kept as one fingerprint per level (the plain search takes minutes
+// over these draws in the checked build).
+TEST(Compte, RechercheRapideEgaleSolutionsEnregistrees) {
+    const std::array<std::pair<int, uint64_t>, 3> attendues{{
+        {2000, 6526036485545348436u},
+        {1000, 12514556764369369441u},
+        {500, 18311332910144597271u},
+    }};
+    for (int niveau = 1; niveau <= 3; ++niveau) {
+        Graine g(7919u * static_cast<uint64_t>(niveau));
+        const auto [tirages, empreinte] = attendues[static_cast<std::size_t>(niveau - 1)];
+        uint64_t h = 1469598103934665603u;
+        for (int k = 0; k < tirages; ++k) {
+            const Tirage t = Tire(niveau);
+            for (unsigned char c : Cherche_Solution(t.plaques, t.cible).solution + "|") {
+                h ^= c;
+                h *= 1099511628211u;
+            }
+        }
+        EXPECT_EQ(h, empreinte) << "niveau " << niveau;
+    }
+}
+
 TEST(Compte, TiragesDesNiveaux) {
     const std::array<std::array<std::vector<Nombre>, 7>, 3> bornes{{
         {{{1, 5, 1}, {2, 10, 2}, {1, 2, 1}, {3, 15, 3}, {1, 10, 1}, {5, 35, 5}, {10, 50, 1}}},

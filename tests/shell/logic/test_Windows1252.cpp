@@ -1,4 +1,5 @@
 #include "shell/logic/Windows1252.hpp"
+#include "shell/logic/Liste_Notes.hpp"
 
 #include "framework/logic/Commune.hpp"
 
@@ -49,4 +50,16 @@ TEST(Windows1252, Un_Fichier_Deja_En_Utf8_Est_Lu_Tel_Quel) {
     EXPECT_FALSE(Est_Utf8_Etendu("\xE2\x82"));
     EXPECT_EQ(Lit_Texte("L\xC3\xA9o\r\nZo\xC3\xAB\n"), (std::vector<std::string>{"Léo", "Zoë"}));
     EXPECT_EQ(Lit_Texte("L\xE9o\r\n"), (std::vector<std::string>{"Léo"}));
+}
+
+// The general list sorts its lines by code point, not by byte: "Œ" (0x8C)
+// and "€" (0x80) come after "é" (0xE9), a shorter line before its longer
+// ones; CR LF and LF line ends both cut lines.
+TEST(Liste_Notes, TriParPointDeCode) {
+    Liste_Notes::Lignes l;
+    l.Charge("\x80x\r\n\x8C" "b\r\n\xE9" "a\r\nZa\r\nZ\nZa b\r\n");
+    l.Trie();
+    std::vector<std::string> t;
+    for (std::size_t i = 0; i < l.Taille(); ++i) t.emplace_back(l.Octets(i));
+    EXPECT_EQ(t, (std::vector<std::string>{"Z", "Za", "Za b", "\xE9" "a", "\x8C" "b", "\x80x"}));
 }
