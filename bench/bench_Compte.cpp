@@ -15,6 +15,7 @@
 #include "Chrono.hpp"
 #include "framework/logic/Hasard.hpp"
 #include "games/logic/Compte.hpp"
+#include "support/Recherche_Simple.hpp"
 
 using namespace Compte;
 
@@ -23,40 +24,6 @@ namespace {
 
 long long essais_simples = 0;
 bool pompe_simple = false;
-
-// Every trial in the order of the game, the text of the steps built at each.
-bool Simple(Plaques s, Nombre cible, const std::string& etapes, std::string& solution) {
-    auto essaie = [&](int i, int j, Nombre a, const char* op, Nombre b, Nombre r) {
-        ++essais_simples;
-        if (pompe_simple) QCoreApplication::processEvents();
-        const std::string t = etapes + std::to_string(a) + op + std::to_string(b) + " = " + std::to_string(r) + "\n";
-        if (r == cible) {
-            solution = t;
-            return true;
-        }
-        Plaques suite = s;
-        suite[i] = r;
-        suite[j] = 0;
-        return Simple(suite, cible, t, solution);
-    };
-    for (int i = 0; i < 6; ++i) {
-        const Nombre a = s[i];
-        if (!a) continue;
-        for (int j = i + 1; j < 6; ++j) {
-            const Nombre b = s[j];
-            if (!b) continue;
-            if (essaie(i, j, a, " + ", b, a + b)) return true;
-            if (a != 1 && b != 1 && essaie(i, j, a, " x ", b, a * b)) return true;
-        }
-        for (int j = 0; j < 6; ++j) {
-            const Nombre b = s[j];
-            if (j == i || !b) continue;
-            if (b < a && essaie(i, j, a, " - ", b, a - b)) return true;
-            if (b != 1 && a % b == 0 && essaie(i, j, a, " : ", b, a / b)) return true;
-        }
-    }
-    return false;
-}
 
 struct Mesures {
     std::vector<double> ms;
@@ -120,7 +87,10 @@ int main(int argc, char* argv[]) {
                 t = Tire(3);
                 ++tirages;
                 solution.clear();
-            } while (!Simple(t.plaques, t.cible, "", solution));
+            } while (!Recherche_Simple(t.plaques, t.cible, "", solution, [] {
+                ++essais_simples;
+                if (pompe_simple) QCoreApplication::processEvents();
+            }));
             solution = Une_Operation(t.plaques, t.cible, solution);
             simple.ms.push_back(Chrono::Maintenant_Ms() - debut);
             simple.essais.push_back(static_cast<double>(essais_simples));

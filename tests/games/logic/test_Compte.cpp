@@ -5,6 +5,7 @@
 
 #include "framework/logic/Hasard.hpp"
 #include "games/logic/Compte.hpp"
+#include "support/Recherche_Simple.hpp"
 
 using namespace Compte;
 
@@ -19,39 +20,6 @@ public:
 private:
     std::unique_ptr<Hasard::Source> ancienne_;
 };
-
-// The search with nothing skipped, text built along the way: what the fast
-// search must give back byte for byte.
-bool Simple(Plaques s, Nombre cible, const std::string& etapes, std::string& solution) {
-    auto essaie = [&](int i, int j, Nombre a, const char* op, Nombre b, Nombre r) {
-        const std::string t = etapes + std::to_string(a) + op + std::to_string(b) + " = " + std::to_string(r) + "\n";
-        if (r == cible) {
-            solution = t;
-            return true;
-        }
-        Plaques suite = s;
-        suite[i] = r;
-        suite[j] = 0;
-        return Simple(suite, cible, t, solution);
-    };
-    for (int i = 0; i < 6; ++i) {
-        const Nombre a = s[i];
-        if (!a) continue;
-        for (int j = i + 1; j < 6; ++j) {
-            const Nombre b = s[j];
-            if (!b) continue;
-            if (essaie(i, j, a, " + ", b, a + b)) return true;
-            if (a != 1 && b != 1 && essaie(i, j, a, " x ", b, a * b)) return true;
-        }
-        for (int j = 0; j < 6; ++j) {
-            const Nombre b = s[j];
-            if (j == i || !b) continue;
-            if (b < a && essaie(i, j, a, " - ", b, a - b)) return true;
-            if (b != 1 && a % b == 0 && essaie(i, j, a, " : ", b, a / b)) return true;
-        }
-    }
-    return false;
-}
 
 // A solution text read back as calculation lines.
 std::array<Ligne, Lignes> Lignes_De(const std::string& solution) {
@@ -94,7 +62,7 @@ TEST(Compte, RechercheRapideEgaleRechercheSimple) {
         for (int k = 0; k < tirages; ++k) {
             const Tirage t = Tire(niveau);
             std::string attendue;
-            const bool trouve = Simple(t.plaques, t.cible, "", attendue);
+            const bool trouve = Recherche_Simple(t.plaques, t.cible, attendue);
             const Recherche r = Cherche_Solution(t.plaques, t.cible);
             ASSERT_EQ(r.trouve, trouve) << niveau << " " << k;
             ASSERT_EQ(r.solution, attendue) << niveau << " " << k;
