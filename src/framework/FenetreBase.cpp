@@ -56,11 +56,33 @@ void TFenetreBase::Colore(QWidget* w, const QColor& fond, const QColor& texte) {
     w->setAutoFillBackground(true);
 }
 
-TFenetreBase::TFenetreBase(const Description& d, QWidget* parent) : QDialog(parent), base_(d) {
+bool TFenetreBase::Construction_Differee = false;
+
+TFenetreBase::TFenetreBase(const Description& d, QWidget* parent)
+    : QDialog(parent), base_(d), riche_(Commune::Couleurs_Riches != d.palette_si_pauvre) {
     setWindowTitle(d.caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFixedSize(d.client);
-    Colore(this, d.fond);
+    Colore(this, riche_ && d.fond_riche.isValid() ? d.fond_riche : d.fond);
+}
+
+void TFenetreBase::Fin_Constructeur() {
+    if (!Construction_Differee) Construit();
+}
+
+void TFenetreBase::Construit() {
+    if (construite_) return;
+    construite_ = true;
+    Construit_Enfants();
+}
+
+void TFenetreBase::setVisible(bool visible) {
+    if (visible) Construit();
+    QDialog::setVisible(visible);
+}
+
+void TFenetreBase::Construit_Enfants() {
+    const Description& d = base_;
     const int W = d.client.width();
     const int H = d.client.height();
 
@@ -116,13 +138,12 @@ TFenetreBase::TFenetreBase(const Description& d, QWidget* parent) : QDialog(pare
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &TFenetreBase::BBAideClick);
 
     if (Palette_Riche()) {
-        if (d.fond_riche.isValid()) Colore(this, d.fond_riche);
         const Commune::Couleur c = Commune::Couleur_Panneaux;
         for (QLabel* p : {P_nom, P_justes, P_score, P_niveau}) Colore(p, QColor(c.r, c.g, c.b), Qt::white);
     }
 }
 
-bool TFenetreBase::Palette_Riche() const { return Commune::Couleurs_Riches != base_.palette_si_pauvre; }
+bool TFenetreBase::Palette_Riche() const { return riche_; }
 
 void TFenetreBase::Met_A_Jour_Panneaux() {
     P_justes->setText(QStringLiteral(" Juste(s) : %1/%2").arg(Commune::Serie.NbJustes).arg(Commune::Serie.NbExercices));

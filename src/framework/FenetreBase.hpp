@@ -27,6 +27,16 @@ public:
 
     explicit TFenetreBase(const Description& d, QWidget* parent = nullptr);
 
+    // A window's controls are built once, by Construit(): at the end of its
+    // constructor, or, for the windows made at the program's start-up while
+    // Construction_Differee is set, the first time it is shown. Code that
+    // reaches the controls of a window that may never have been shown calls
+    // Construit() first.
+    void Construit();
+    bool Construite() const { return construite_; }
+    static bool Construction_Differee;
+    void setVisible(bool visible) override;
+
     QLabel* l_niv;
     QPushButton* BBScore;
     QPushButton* BBAide;
@@ -50,6 +60,11 @@ public:
     void reject() override;
 
 protected:
+    // Each window class builds its controls here, after its base's.
+    virtual void Construit_Enfants();
+    // The last line of the constructor of a window class that no other
+    // derives from: builds the controls unless they are left to the first show.
+    void Fin_Constructeur();
     // Called once the close is accepted, before the window is hidden.
     virtual void FormClose() {}
     // " Juste(s) : " and " Score : " from the series counters.
@@ -64,4 +79,7 @@ protected:
 
 private:
     Description base_;
+    // The palette is chosen when the window is made, whenever its controls are built.
+    bool riche_;
+    bool construite_ = false;
 };

@@ -46,7 +46,11 @@ void TExerciceForm::Change_Consigne(const QString& texte) {
 
 TExerciceForm::TExerciceForm(const Description& d, std::unique_ptr<Exercice::Sujet> sujet,
                              Exercice::Memoire_Enonces memoire, QWidget* parent)
-    : TFenetreBase(d, parent), description_(d), sujet_(std::move(sujet)), cycle_(*sujet_, std::move(memoire)) {
+    : TFenetreBase(d, parent), description_(d), sujet_(std::move(sujet)), cycle_(*sujet_, std::move(memoire)) {}
+
+void TExerciceForm::Construit_Enfants() {
+    TFenetreBase::Construit_Enfants();
+    const Description& d = description_;
     const int W = d.client.width();
 
     // Question panel across the top.

@@ -159,4 +159,7 @@ private:
     std::vector<TEntree*> marquees_;
     bool juge_ = false;  // the current question has been judged
     bool changee_ = false;  // the answer changed since the question was posed
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -11,7 +11,10 @@ void TBoutonJeu::mousePressEvent(QMouseEvent* e) {
     if (isEnabled()) emit Presse();
 }
 
-TJeuForm::TJeuForm(const Description& d, QWidget* parent) : TFenetreBase(d, parent) {
+TJeuForm::TJeuForm(const Description& d, QWidget* parent) : TFenetreBase(d, parent) {}
+
+void TJeuForm::Construit_Enfants() {
+    TFenetreBase::Construit_Enfants();
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, [this] {
         if (!pilote_) Timer1Timer();

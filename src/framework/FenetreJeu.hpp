@@ -69,4 +69,7 @@ private:
     int partie_ = 0;
     bool pilote_ = false;
     std::optional<bool> active_;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -4,7 +4,10 @@
 #include "framework/logic/Hasard.hpp"
 #include "platform/Services.hpp"
 
-TPartieForm::TPartieForm(const Description& d, QWidget* parent) : TJeuForm(d, parent) {
+TPartieForm::TPartieForm(const Description& d, QWidget* parent) : TJeuForm(d, parent) {}
+
+void TPartieForm::Construit_Enfants() {
+    TJeuForm::Construit_Enfants();
     BBCont = new QPushButton(QStringLiteral("C&ontinuer"), this);
     BBCont->setToolTip(QStringLiteral("Nouvelle partie"));
     BBAbandon = new QPushButton(QStringLiteral("&Abandon"), this);

@@ -46,4 +46,7 @@ protected:
 private:
     int niveau_ = 1;
     bool fini_ = true;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -81,6 +81,11 @@ TDemineForm::TDemineForm(QWidget* parent)
                               QColor(240, 239, 241), QColor(214, 226, 240)},
                   parent),
       image_mine_(Image_Mine()), image_pas_(Image_Pas()), image_arrivee_(Image_Arrivee()) {
+    Fin_Constructeur();
+}
+
+void TDemineForm::Construit_Enfants() {
+    TPartieForm::Construit_Enfants();
     StaticText1 = new QLabel(QStringLiteral(
                                  "Cliquer sur les boutons activés pour traverser le champ de fractions mais en\n"
                                  "évitant soigneusement celles qui peuvent \"imploser\", c'est à dire être simplifiées !"),

@@ -44,4 +44,7 @@ private:
     Demineur::Champ champ_;
     bool panneau_dispo_ = false;
     QPixmap image_mine_, image_pas_, image_arrivee_;
+
+protected:
+    void Construit_Enfants() override;
 };

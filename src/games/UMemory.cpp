@@ -165,6 +165,11 @@ TMemoryForm::TMemoryForm(QWidget* parent)
     : TPartieForm(Description{QStringLiteral("La mémoire réelle"), 405, 4, QSize(632, 480), QColor(240, 239, 241),
                               QColor(222, 232, 214)},
                   parent) {
+    Fin_Constructeur();
+}
+
+void TMemoryForm::Construit_Enfants() {
+    TPartieForm::Construit_Enfants();
     Label1 = new QLabel(
         QStringLiteral("Cliquer délicatement sur une carte puis sur une seconde pour faire apparaître les \"paires\" de nombres réels"),
         this);

@@ -40,4 +40,7 @@ private:
 
     Memoire::Partie partie_;
     std::vector<QLabel*> cartes_;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -26,6 +26,11 @@ TTaquinForm::TTaquinForm(QWidget* parent)
                               QColor(236, 226, 200)},
                   parent),
       image_(Taquin::Largeur, Taquin::Hauteur), fond_(Taquin::Largeur, Taquin::Hauteur) {
+    Fin_Constructeur();
+}
+
+void TTaquinForm::Construit_Enfants() {
+    TPartieForm::Construit_Enfants();
     Label1 = new QLabel(QStringLiteral("Cliquer sur la grille pour déplacer les nombres décimaux  et les\n"
                                        "ranger,dans l'ordre croissant, ligne par ligne, selon le modèle :"),
                         this);

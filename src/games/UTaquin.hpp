@@ -53,4 +53,7 @@ private:
     QPixmap image_, fond_;
     Taquin::Cellule clic_;
     bool melange_ = false;
+
+protected:
+    void Construit_Enfants() override;
 };

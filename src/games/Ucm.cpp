@@ -19,6 +19,11 @@ const QColor Sarcelle(0, 128, 128);
 }  // namespace
 
 TCMForm::TCMForm(QWidget* parent) : TJeuForm(Description_CM(), parent) {
+    Fin_Constructeur();
+}
+
+void TCMForm::Construit_Enfants() {
+    TJeuForm::Construit_Enfants();
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);

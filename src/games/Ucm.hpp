@@ -45,4 +45,7 @@ private:
     Cm::Course course_;
     Cm::Operation operation_ = Cm::Operation::Addition;
     QButtonGroup* groupe_;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -42,6 +42,11 @@ std::string Texte(const TEntree* e) { return e->text().toStdString(); }
 }  // namespace
 
 TCompteF::TCompteF(QWidget* parent) : TJeuForm(Description_Compte(), parent) {
+    Fin_Constructeur();
+}
+
+void TCompteF::Construit_Enfants() {
+    TJeuForm::Construit_Enfants();
     setObjectName(QStringLiteral("TCompteF"));
     setToolTip(QStringLiteral("Déplacer les nombres et les signes opératoires par glisser-lâcher"));
     const QColor blanc(Qt::white);

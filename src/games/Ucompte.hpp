@@ -54,4 +54,7 @@ private:
     Compte::Partie partie_;
     int niveau_ = 1;
     bool finie_ = true;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -42,6 +42,11 @@ QLabel* Etiquette(QWidget* parent, int pixels, const QColor& couleur) {
 }  // namespace
 
 TMaxRF::TMaxRF(QWidget* parent) : TJeuForm(Description_MaxR(), parent) {
+    Fin_Constructeur();
+}
+
+void TMaxRF::Construit_Enfants() {
+    TJeuForm::Construit_Enfants();
     for (int c = 1; c <= Maxr::Taille; ++c)
         for (int r = 1; r <= Maxr::Taille; ++r) {
             auto* b = new TBoutonJeu(this);

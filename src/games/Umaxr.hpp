@@ -43,4 +43,7 @@ private:
 
     Maxr::Partie partie_;
     QLabel* nom_joueur_;
+
+protected:
+    void Construit_Enfants() override;
 };

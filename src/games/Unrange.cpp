@@ -57,8 +57,13 @@ const Boite_Prevue Boites[] = {
 }  // namespace
 
 TNRangeF::TNRangeF(QWidget* parent) : TJeuForm(Description_Range(), parent) {
+    Fin_Constructeur();
+}
+
+void TNRangeF::Construit_Enfants() {
+    TJeuForm::Construit_Enfants();
     setObjectName(QStringLiteral("TNRangeF"));
-    juste_ = Commune::Couleurs_Riches ? QColor(255, 191, 191) : QColor(255, 0, 255);
+    juste_ = Palette_Riche() ? QColor(255, 191, 191) : QColor(255, 0, 255);
 
     auto figure = [this](int n, Geometrie::TFigureType type, QRect g) {
         auto* f = new TFigure(this);

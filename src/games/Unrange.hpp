@@ -54,4 +54,7 @@ private:
     std::array<TFigure*, 17> figures_{};
     Nrange::Partie partie_;
     QColor juste_;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -139,6 +139,11 @@ const Fenetre_Prevue* Prevue_Par_Menu(const QString& menu) {
 Registre::~Registre() { Detruit_Toutes(); }
 
 void Registre::Cree_Toutes(const std::function<void(int, QWidget*)>& apres) {
+    // Every window is made now, in the table's order, and keeps its state for
+    // the whole run; a drill or game window builds its controls the first
+    // time it is shown.
+    const bool avant = TFenetreBase::Construction_Differee;
+    TFenetreBase::Construction_Differee = true;
     int rang = 0;
     for (const auto& f : Fenetres_Du_Programme) {
         ++rang;
@@ -147,6 +152,7 @@ void Registre::Cree_Toutes(const std::function<void(int, QWidget*)>& apres) {
         Ajoute(QLatin1String(f.classe), w);
         if (apres) apres(rang, w);
     }
+    TFenetreBase::Construction_Differee = avant;
 }
 
 void Registre::Ajoute(const QString& classe, QWidget* w) { fenetres_.emplace_back(classe, std::unique_ptr<QWidget>(w)); }

@@ -1,10 +1,14 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "framework/FenetreBase.hpp"
 #include "framework/logic/Commune.hpp"
 #include "platform/Visionneuse_Aide.hpp"
 #include "shell/CheckPrevious.hpp"
@@ -14,6 +18,31 @@
 #include "shell/Splash.hpp"
 #include "support/Faux_Clavier.hpp"
 #include "support/Faux_Services.hpp"
+#include "support/Hasard_Test.hpp"
+
+namespace {
+
+// What a pupil sees of a window: every control with its place, state, text,
+// colours and font.
+QStringList Decrit(QWidget* fenetre) {
+    QStringList l;
+    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+        QString texte;
+        if (auto* e = qobject_cast<QLabel*>(w)) texte = e->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w)) texte = b->text();
+        else if (auto* s = qobject_cast<QLineEdit*>(w)) texte = s->text();
+        const QRect g = w->geometry();
+        l << QStringLiteral("%1 %2 %3,%4 %5x%6 v%7 e%8 %9 %10 %11 [%12] %13")
+                 .arg(QLatin1String(w->metaObject()->className()), w->objectName())
+                 .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                 .arg(w->isVisibleTo(fenetre)).arg(w->isEnabled())
+                 .arg(w->palette().color(w->backgroundRole()).name(), w->palette().color(w->foregroundRole()).name(),
+                      w->font().toString(), texte, w->accessibleName());
+    }
+    return l;
+}
+
+}  // namespace
 
 class test_Demarrage : public QObject {
     Q_OBJECT
@@ -67,6 +96,9 @@ private slots:
         QVERIFY(menu->isVisible());
         QVERIFY(menu->Serie_Demarree());
         QVERIFY(!Fenetres::Programme().Trouve(QStringLiteral("TZAddiF"))->isVisible());
+        // The drill and game windows build their controls when first shown.
+        for (const QString& c : ordre)
+            if (auto* f = qobject_cast<TFenetreBase*>(Fenetres::Programme().Trouve(c))) QVERIFY2(!f->Construite(), qPrintable(c));
         QVERIFY(!Fenetres::Programme().Trouve(QStringLiteral("TScorForm"))->isVisible());
 
         // A later start of the same file knocks: the main window comes back.
@@ -77,6 +109,33 @@ private slots:
 
         Demarrage::Termine();
         QVERIFY(Fenetres::Programme().Ordre().isEmpty());
+    }
+
+    // A window made at start-up builds its controls at its first show; shown,
+    // it is the same as one built at once.
+    void uneFenetreConstruiteAuPremierAffichageEstLaMeme() {
+        Faux_Services services;
+        services.pas_ticks = 1000;  // a game's pauses end at once
+        for (const auto& f : Fenetres::Table()) {
+            if (!f.fabrique) continue;
+            std::unique_ptr<QWidget> tout_de_suite(f.fabrique());
+            if (!qobject_cast<TFenetreBase*>(tout_de_suite.get())) continue;
+            TFenetreBase::Construction_Differee = true;
+            std::unique_ptr<QWidget> plus_tard(f.fabrique());
+            TFenetreBase::Construction_Differee = false;
+            QVERIFY2(!static_cast<TFenetreBase*>(plus_tard.get())->Construite(), f.classe);
+            QStringList vu[2];
+            for (int i : {0, 1}) {
+                Hasard_Test hasard({}, 7);
+                Commune::Serie.Remet_A_Zero();
+                QWidget* w = i ? plus_tard.get() : tout_de_suite.get();
+                w->show();
+                vu[i] = Decrit(w);
+                w->hide();
+            }
+            QVERIFY2(vu[0].size() > 5, f.classe);
+            QCOMPARE(vu[1], vu[0]);
+        }
     }
 
     void uneFenetreSimpleSeMontreModaleJusquaCeQuelleSeCache() {

@@ -33,7 +33,10 @@ TIndice* Nouvel_Indice(QWidget* parent, const QString& nom, int hauteur, bool bl
 
 TFenetre_Suite::TFenetre_Suite(const Description& d, std::unique_ptr<Suites::Sujet> sujet, int longueur,
                                QWidget* parent)
-    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {
+    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent), longueur_(longueur) {}
+
+void TFenetre_Suite::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     l_niv->move(Panel1->width() - 48, 6);
@@ -54,8 +57,8 @@ TFenetre_Suite::TFenetre_Suite(const Description& d, std::unique_ptr<Suites::Suj
     Legal->setObjectName(QStringLiteral("Legal"));
     Legal->setFont(Police_Question());
     Ecrit(Legal, "=");
-    Edit1->setMaxLength(longueur);
-    Edit1->setFixedSize(Largeur_Entree(longueur), 38);
+    Edit1->setMaxLength(longueur_);
+    Edit1->setFixedSize(Largeur_Entree(longueur_), 38);
 
     // The verdict under the question, two lines and the derivation's panel.
     const int y = Haut_Panel + 18;

@@ -50,4 +50,8 @@ protected:
 
     static constexpr int Haut_Indice = 30;
     static constexpr int Ligne1 = 38, Ligne2 = 82;  // the lines of the correction (their middle)
+    void Construit_Enfants() override;
+
+private:
+    int longueur_;
 };

@@ -40,6 +40,11 @@ void Montre(TCase_Unite* u, const Deriv::Monome& m) {
 
 TDeriForm::TDeriForm(QWidget* parent)
     : TExerciceForm(Description_Deriv(), std::make_unique<Deriv::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TDeriForm::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     QPalette p = Panel1->palette();

@@ -57,4 +57,7 @@ protected:
 
 private:
     void Montre_Exposants();
+
+protected:
+    void Construit_Enfants() override;
 };

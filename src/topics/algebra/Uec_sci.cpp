@@ -27,6 +27,11 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 TEc_sciF::TEc_sciF(QWidget* parent)
     : TExerciceForm(Description_Ec_sci(), std::make_unique<Ec_sci::Sujet>(),
                     Exercice::Memoire_Enonces({"une", "deux", "trois"}), parent) {
+    Fin_Constructeur();
+}
+
+void TEc_sciF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     l_niv->move(Panel1->width() - 48, 6);

@@ -33,4 +33,5 @@ protected:
     TEntree* Premiere_Entree() const override;
     void Montre_Correction(const Exercice::Verdict& v) override;
     void Montre_Juste(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

@@ -42,6 +42,11 @@ QFont Police_Solution() {
 Tequat1D0F::Tequat1D0F(QWidget* parent)
     : TExerciceForm(Description_Equat1D0(), std::make_unique<Equat1D0::Sujet>(),
                     Exercice::Memoire_Enonces({"un", "deux", "trois"}), parent) {
+    Fin_Constructeur();
+}
+
+void Tequat1D0F::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     QPalette p = Panel1->palette();

@@ -29,4 +29,7 @@ protected:
 
 private:
     void Cache_Solution();
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -20,6 +20,11 @@ TExerciceForm::Description Description_Equat1d() {
 Tequat1DF::Tequat1DF(QWidget* parent)
     : TExerciceForm(Description_Equat1d(), std::make_unique<Equat1d::Sujet>(),
                     Exercice::Memoire_Enonces({"un", "deux", "trois"}), parent) {
+    Fin_Constructeur();
+}
+
+void Tequat1DF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     Rangee = new TRangee_Termes(Panel1, QStringLiteral("="));

@@ -75,6 +75,11 @@ T* Gras(T* w) {
 
 TEquat2dF::TEquat2dF(QWidget* parent)
     : TExerciceForm(Description_Equat2d(), std::make_unique<Equat2d::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TEquat2dF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     QPalette p = Panel1->palette();

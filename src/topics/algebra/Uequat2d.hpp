@@ -44,4 +44,7 @@ private:
     // Every control of the worked solution.
     std::vector<QWidget*> Solution() const;
     void Place_Racines(int y);
+
+protected:
+    void Construit_Enfants() override;
 };

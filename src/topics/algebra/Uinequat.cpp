@@ -28,6 +28,11 @@ TExerciceForm::Description Description_Inequat() {
 
 TInequatF::TInequatF(QWidget* parent)
     : TExerciceForm(Description_Inequat(), std::make_unique<Inequat::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TInequatF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     QPalette bleu = Panel1->palette();

@@ -31,4 +31,5 @@ protected:
     void Affiche_Question() override;
     void Montre_Correction(const Exercice::Verdict& v) override;
     void Montre_Juste(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

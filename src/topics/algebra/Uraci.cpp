@@ -31,6 +31,11 @@ TCase_Racine* Racine(QWidget* parent, int hauteur, const QColor& couleur) {
 
 TRaciF::TRaciF(QWidget* parent)
     : TExerciceForm(Description_Raci(), std::make_unique<Raci::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TRaciF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     l_niv->move(Panel1->width() - 48, 6);

@@ -43,4 +43,7 @@ protected:
 
 private:
     void Place_Correction();
+
+protected:
+    void Construit_Enfants() override;
 };

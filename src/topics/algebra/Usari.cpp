@@ -19,6 +19,11 @@ constexpr int Pas_Ligne = 21;
 }  // namespace
 
 TSariForm::TSariForm(QWidget* parent) : TFenetre_Suite(Description_Sari(), std::make_unique<Sari::Sujet>(), 9, parent) {
+    Fin_Constructeur();
+}
+
+void TSariForm::Construit_Enfants() {
+    TFenetre_Suite::Construit_Enfants();
     // Over the other lines of the correction.
     Psup->setGeometry(2, 20, WinPanel1->width() - 4, WinPanel1->height() - 22);
     const std::array<std::pair<QLabel**, const char*>, 7> lignes{{{&L11, "L11"}, {&L12, "L12"}, {&L21, "L21"},

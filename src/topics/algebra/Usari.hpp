@@ -18,4 +18,5 @@ public:
 
 protected:
     void Remplit_Psup(const Suites::Enonce& e) override;
+    void Construit_Enfants() override;
 };

@@ -15,6 +15,11 @@ TExerciceForm::Description Description_Sgeo() {
 }  // namespace
 
 TSgeoForm::TSgeoForm(QWidget* parent) : TFenetre_Suite(Description_Sgeo(), std::make_unique<Sgeo::Sujet>(), 14, parent) {
+    Fin_Constructeur();
+}
+
+void TSgeoForm::Construit_Enfants() {
+    TFenetre_Suite::Construit_Enfants();
     Unite1 = new TUnite(WinPanel1);
     Unite1->setObjectName(QStringLiteral("Unite1"));
     QFont f = Unite1->font();

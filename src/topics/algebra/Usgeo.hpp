@@ -24,4 +24,5 @@ protected:
     std::vector<QWidget*> Suite_Ligne1() override { return {Unite1, LRep11}; }
     void Remplit_Psup(const Suites::Enonce& e) override;
     std::vector<QWidget*> Correction() const override;
+    void Construit_Enfants() override;
 };

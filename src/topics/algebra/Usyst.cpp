@@ -61,6 +61,11 @@ QFont Police_Verdict(int taille) {
 
 TSystForm::TSystForm(QWidget* parent)
     : TExerciceForm(Description_Syst(), std::make_unique<Syst::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TSystForm::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     QPalette p = Panel1->palette();

@@ -52,8 +52,11 @@ QPixmap Image_Inferieur_Egal(int hauteur, const QColor& couleur) {
 }
 
 TFenetre_Precision::TFenetre_Precision(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent)
-    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {
-    const int W = d.client.width();
+    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {}
+
+void TFenetre_Precision::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
+    const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     l_niv->move(Panel1->width() - 48, 6);
     const int y = Haut_Panel + 20;

@@ -63,4 +63,7 @@ protected:
 private:
     QWidget* bas_ = nullptr;
     QWidget* ligne_question_;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -1,7 +1,10 @@
 #include "topics/decimal/Operation_Decimale.hpp"
 
 TDOperationForm::TDOperationForm(const Description& d, Operations::Operation op, QWidget* parent)
-    : TExerciceForm(d, std::make_unique<Operations::Sujet>(op), Exercice::Memoire_Enonces(), parent) {
+    : TExerciceForm(d, std::make_unique<Operations::Sujet>(op), Exercice::Memoire_Enonces(), parent) {}
+
+void TDOperationForm::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question(QString::fromStdString(Sujet().Signe()));
     L_B = Etiquette_Question();

@@ -14,4 +14,6 @@ TExerciceForm::Description Description_Addition() {
 }
 }  // namespace
 
-TDAddForm::TDAddForm(QWidget* parent) : TDOperationForm(Description_Addition(), Operations::Operation::Addition, parent) {}
+TDAddForm::TDAddForm(QWidget* parent) : TDOperationForm(Description_Addition(), Operations::Operation::Addition, parent) {
+    Fin_Constructeur();
+}

@@ -17,6 +17,11 @@ TExerciceForm::Description Description_Arr() {
 
 TDArrForm::TDArrForm(QWidget* parent)
     : TFenetre_Precision(Description_Arr(), std::make_unique<Darrond::Sujet>(), parent) {
+    Fin_Constructeur();
+}
+
+void TDArrForm::Construit_Enfants() {
+    TFenetre_Precision::Construit_Enfants();
     Edit1->setFont(Police_Question());
     Edit1->setMaxLength(Darrond::Sujet::Longueur);
     Edit1->setFixedSize(Largeur_Entree(Darrond::Sujet::Longueur), 38);

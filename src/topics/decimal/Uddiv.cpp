@@ -14,4 +14,6 @@ TExerciceForm::Description Description_Division() {
 }
 }  // namespace
 
-TDdivForm::TDdivForm(QWidget* parent) : TDOperationForm(Description_Division(), Operations::Operation::Division, parent) {}
+TDdivForm::TDdivForm(QWidget* parent) : TDOperationForm(Description_Division(), Operations::Operation::Division, parent) {
+    Fin_Constructeur();
+}

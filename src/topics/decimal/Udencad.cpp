@@ -23,6 +23,11 @@ QLabel* Image_Signe(QWidget* parent, int hauteur, const QColor& couleur) {
 
 TDEncForm::TDEncForm(QWidget* parent)
     : TFenetre_Precision(Description_Enc(), std::make_unique<Dencad::Sujet>(), parent) {
+    Fin_Constructeur();
+}
+
+void TDEncForm::Construit_Enfants() {
+    TFenetre_Precision::Construit_Enfants();
     for (TEntree** e : {&Edit1, &Edit2}) {
         if (*e != Edit1) *e = new TEntree(Panel1);
         (*e)->setFont(Police_Question());

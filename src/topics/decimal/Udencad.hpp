@@ -29,4 +29,7 @@ protected:
 
 private:
     QWidget* ligne_correction_;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -27,6 +27,11 @@ QFont Police_Nombres() {
 
 TDinsForm::TDinsForm(QWidget* parent)
     : TExerciceForm(Description_Dins(), std::make_unique<Dins::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TDinsForm::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Ensemble::Agrandit(*this, 200, QSize(440, 154));
     const QFont police = Police_Nombres();
     Label2 = new QLabel(Panel1);

@@ -27,4 +27,5 @@ protected:
     void Apres_Question() override;
     TEntree* Premiere_Entree() const override { return Edit[1]; }
     void Montre_Correction(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

@@ -14,4 +14,6 @@ TExerciceForm::Description Description_Multiplication() {
 }
 }  // namespace
 
-TDmulForm::TDmulForm(QWidget* parent) : TDOperationForm(Description_Multiplication(), Operations::Operation::Multiplication, parent) {}
+TDmulForm::TDmulForm(QWidget* parent) : TDOperationForm(Description_Multiplication(), Operations::Operation::Multiplication, parent) {
+    Fin_Constructeur();
+}

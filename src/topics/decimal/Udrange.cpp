@@ -30,6 +30,11 @@ constexpr std::array<int, 10> Niveau_Entree{1, 1, 1, 2, 2, 3, 3, 4, 4, 4};
 
 TDRangFrm::TDRangFrm(QWidget* parent)
     : TExerciceForm(Description_DRange(), std::make_unique<Drange::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TDRangFrm::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Ensemble::Agrandit(*this, 184, QSize(390, 112));
     const QFont police = Police_Nombres();
     Label2 = new QLabel(Panel1);

@@ -24,4 +24,5 @@ public:
 protected:
     void Affiche_Question() override;
     void Montre_Correction(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

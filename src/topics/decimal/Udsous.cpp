@@ -14,4 +14,6 @@ TExerciceForm::Description Description_Soustraction() {
 }
 }  // namespace
 
-TDsouForm::TDsouForm(QWidget* parent) : TDOperationForm(Description_Soustraction(), Operations::Operation::Soustraction, parent) {}
+TDsouForm::TDsouForm(QWidget* parent) : TDOperationForm(Description_Soustraction(), Operations::Operation::Soustraction, parent) {
+    Fin_Constructeur();
+}

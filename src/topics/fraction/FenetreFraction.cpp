@@ -24,8 +24,11 @@ TExerciceForm::Description TFenetreFraction::Design(const QString& caption, int 
 }
 
 TFenetreFraction::TFenetreFraction(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent)
-    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {
-    const int W = d.client.width();
+    : TExerciceForm(d, std::move(sujet), Exercice::Memoire_Enonces(), parent) {}
+
+void TFenetreFraction::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
+    const int W = width();
     Panel1->setGeometry(8, 8, W - 16, Haut_Panel);
     l_niv->move(Panel1->width() - 48, 6);
     const int y = Haut_Panel + 20;
@@ -287,12 +290,15 @@ void TPanneau_Annulations::Montre(const Fractions::Annulations& a) {
 // ---------------------------------------------------------------------------
 TFenetre_Operation::TFenetre_Operation(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent,
                                        const QString& operateur, bool entier_si_un)
-    : TFenetreFraction(d, std::move(sujet), parent) {
-    Fraction1 = Fraction_Question(entier_si_un);
-    LS1 = Signe_Question(operateur);
-    Fraction2 = Fraction_Question(entier_si_un);
-    LS2 = Signe_Question(operateur);
-    Fraction3 = Fraction_Question(entier_si_un);
+    : TFenetreFraction(d, std::move(sujet), parent), operateur_(operateur), entier_si_un_(entier_si_un) {}
+
+void TFenetre_Operation::Construit_Enfants() {
+    TFenetreFraction::Construit_Enfants();
+    Fraction1 = Fraction_Question(entier_si_un_);
+    LS1 = Signe_Question(operateur_);
+    Fraction2 = Fraction_Question(entier_si_un_);
+    LS2 = Signe_Question(operateur_);
+    Fraction3 = Fraction_Question(entier_si_un_);
     L_S1 = Signe_Question(QStringLiteral("="));
     Place_Ligne({Fraction1, LS1, Fraction2, LS2, Fraction3, L_S1, Bloc_Reponse(Edit1, Edit2, Figure1)});
     LRep1->hide();  // the worked line needs no header

@@ -48,6 +48,9 @@ protected:
 
 private:
     QWidget* ligne_question_;
+
+protected:
+    void Construit_Enfants() override;
 };
 
 // The one-line worked correction of a sum, a difference or a mixed expression:
@@ -92,4 +95,9 @@ public:
 protected:
     // Shows the fractions; the third one and its sign only when `nombre` is 3.
     void Montre_Fractions(const Fractions::Trio& f, int nombre, const std::array<std::string, 3>& signes = {"", "", ""});
+    void Construit_Enfants() override;
+
+private:
+    QString operateur_;
+    bool entier_si_un_;
 };

@@ -13,6 +13,11 @@ TExerciceForm::Description Design_Melange() {
 
 TQMelangF::TQMelangF(QWidget* parent)
     : TFenetre_Operation(Design_Melange(), std::make_unique<Qmelang::Sujet>(), parent, QString(), true) {
+    Fin_Constructeur();
+}
+
+void TQMelangF::Construit_Enfants() {
+    TFenetre_Operation::Construit_Enfants();
     Correction = new TPanneau_Somme(this, Zone_Correction, true);
     Correction->setGeometry(4, 4, Zone_Correction->width() - 8, Zone_Correction->height() - 8);
 }

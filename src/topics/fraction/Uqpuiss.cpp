@@ -20,6 +20,11 @@ constexpr int Exposant_Parentheses = 34;
 }  // namespace
 
 TQPuissF::TQPuissF(QWidget* parent) : TFenetreFraction(Design_Puissance(), std::make_unique<Qpuiss::Sujet>(), parent) {
+    Fin_Constructeur();
+}
+
+void TQPuissF::Construit_Enfants() {
+    TFenetreFraction::Construit_Enfants();
     const int largeur = Largeur_Entree(10);
     for (TEntree* e : {Edit1, Edit2}) {
         e->setMaxLength(10);

@@ -6,6 +6,11 @@ TQReducF::TQReducF(QWidget* parent)
     : TFenetreFraction(Design(QStringLiteral("Réduction des fractions au même dénominateur"), 320,
                               QStringLiteral("Réduire au plus petit dénominateur commun")),
                        std::make_unique<Qreduc::Sujet>(), parent) {
+    Fin_Constructeur();
+}
+
+void TQReducF::Construit_Enfants() {
+    TFenetreFraction::Construit_Enfants();
     for (TEntree* e : {Edit1, Edit2}) e->setFixedWidth(Largeur_Entree(6));
     Figure1->setFixedWidth(Edit1->width());
     auto boite = [this] {

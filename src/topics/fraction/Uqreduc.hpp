@@ -27,4 +27,5 @@ protected:
     std::vector<TEntree*> Entrees_Requises() const override;
     void Montre_Question() override;
     void Dessine_Correction() override;
+    void Construit_Enfants() override;
 };

@@ -5,6 +5,11 @@
 TQSimplF::TQSimplF(QWidget* parent)
     : TFenetreFraction(Design(QStringLiteral("Simplification des fractions"), 310, QStringLiteral("Simplifier au maximum")),
                        std::make_unique<Qsimpl::Sujet>(), parent) {
+    Fin_Constructeur();
+}
+
+void TQSimplF::Construit_Enfants() {
+    TFenetreFraction::Construit_Enfants();
     Fraction1 = Fraction_Question();
     L_S1 = Signe_Question(QStringLiteral("="));
     Edit1->setToolTip(QStringLiteral("Si la fraction est irréductible, recopiez la telle-quelle"));

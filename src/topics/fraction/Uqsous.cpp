@@ -12,6 +12,11 @@ TExerciceForm::Description Design_Soustraction() {
 
 TQSousF::TQSousF(QWidget* parent)
     : TFenetre_Operation(Design_Soustraction(), std::make_unique<Qsous::Sujet>(), parent, QStringLiteral("-")) {
+    Fin_Constructeur();
+}
+
+void TQSousF::Construit_Enfants() {
+    TFenetre_Operation::Construit_Enfants();
     Correction = new TPanneau_Somme(this, Zone_Correction);
     Correction->setGeometry(4, 4, Zone_Correction->width() - 8, Zone_Correction->height() - 8);
 }

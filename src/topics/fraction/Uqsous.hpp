@@ -14,4 +14,5 @@ public:
 protected:
     void Montre_Question() override;
     void Dessine_Correction() override;
+    void Construit_Enfants() override;
 };

@@ -14,6 +14,11 @@ TExerciceForm::Description Description_ZAddi() {
 }  // namespace
 
 TZAddiF::TZAddiF(QWidget* parent) : TExerciceForm(Description_ZAddi(), std::make_unique<Zaddi::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZAddiF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question(QStringLiteral("+"));
     L_B = Etiquette_Question();

@@ -16,6 +16,11 @@ TExerciceForm::Description Description_ZDiv() {
 
 TZDivF::TZDivF(QWidget* parent)
     : TExerciceForm(Description_ZDiv(), std::make_unique<Zdiv::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZDivF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question(QStringLiteral(":"));
     L_B = Etiquette_Question();

@@ -17,6 +17,11 @@ TExerciceForm::Description Description_ZMelang() {
 
 TZMelangF::TZMelangF(QWidget* parent)
     : TExerciceForm(Description_ZMelang(), std::make_unique<Zmelang::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZMelangF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question();
     L_B = Etiquette_Question();

@@ -16,6 +16,11 @@ TExerciceForm::Description Description_ZMult() {
 
 TZMultF::TZMultF(QWidget* parent)
     : TExerciceForm(Description_ZMult(), std::make_unique<Zmult::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZMultF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question(QStringLiteral("x"));
     L_B = Etiquette_Question();

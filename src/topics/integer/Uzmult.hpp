@@ -20,4 +20,5 @@ public:
 
 protected:
     void Affiche_Question() override;
+    void Construit_Enfants() override;
 };

@@ -28,6 +28,11 @@ QWidget* Colle(QLabel* gauche, QLabel* droite) {
 
 TZparentF::TZparentF(QWidget* parent)
     : TExerciceForm(Description_Zparent(), std::make_unique<Zparent::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZparentF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question();
     Label3 = Etiquette_Question(QStringLiteral("("));

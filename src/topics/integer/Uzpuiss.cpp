@@ -17,6 +17,11 @@ TExerciceForm::Description Description_Zpuiss() {
 
 TZpuissF::TZpuissF(QWidget* parent)
     : TExerciceForm(Description_Zpuiss(), std::make_unique<Zpuiss::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZpuissF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_n = new QLabel;
     QFont petite = Police_Question();

@@ -16,6 +16,11 @@ TExerciceForm::Description Description_ZSous() {
 
 TZSousF::TZSousF(QWidget* parent)
     : TExerciceForm(Description_ZSous(), std::make_unique<Zsous::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TZSousF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     L_A = Etiquette_Question();
     L_S1 = Etiquette_Question(QStringLiteral("-"));
     L_B = Etiquette_Question();

@@ -18,4 +18,5 @@ public:
 
 protected:
     void Affiche_Question() override;
+    void Construit_Enfants() override;
 };

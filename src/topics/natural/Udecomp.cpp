@@ -35,6 +35,11 @@ QFont Police_Fixe(int pixels) {
 TDecompf::TDecompf(QWidget* parent)
     : TExerciceForm(Description_Decomp(), std::make_unique<Divisibilite::Decomposition>(), Exercice::Memoire_Enonces(),
                     parent) {
+    Fin_Constructeur();
+}
+
+void TDecompf::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const int W = width();
     QFont consigne = Label1->font();
     consigne.setPixelSize(13);

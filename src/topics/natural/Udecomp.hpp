@@ -34,4 +34,5 @@ protected:
     void Affiche_Question() override;
     void Montre_Correction(const Exercice::Verdict& v) override;
     void hideEvent(QHideEvent* e) override;
+    void Construit_Enfants() override;
 };

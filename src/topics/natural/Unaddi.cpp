@@ -28,6 +28,11 @@ TExerciceForm::Description Description_NAddi() {
 
 TNAddiF::TNAddiF(QWidget* parent)
     : TExerciceForm(Description_NAddi(), std::make_unique<Naddi::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNAddiF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Colonne::Dispose_Fenetre(*this, 300);
     const Colonne::Disposition c(Droite);
     L_A = c.Nombre(Panel1, 6, Ligne[0]);

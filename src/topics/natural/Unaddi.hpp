@@ -27,4 +27,5 @@ public:
 
 protected:
     void Affiche_Question() override;
+    void Construit_Enfants() override;
 };

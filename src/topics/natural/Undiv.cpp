@@ -148,6 +148,11 @@ QLabel* Ligne_Fixe(QWidget* parent, Qt::Alignment a = Qt::AlignLeft | Qt::AlignV
 
 TNDivF::TNDivF(QWidget* parent)
     : TExerciceForm(Description_NDiv(), std::make_unique<Ndiv::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNDivF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Panel1->setGeometry(8, 8, width() - 16, 296);
     Panel1->setLineWidth(3);
     l_niv->move(Panel1->width() - 48, 6);

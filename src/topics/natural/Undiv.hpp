@@ -70,4 +70,5 @@ protected:
     std::vector<TEntree*> Entrees_Requises() const override { return {Edit1, Edit2}; }
     void Affiche_Question() override;
     void Montre_Correction(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

@@ -17,6 +17,11 @@ TExerciceForm::Description Description_NDivis() {
 
 TNDivisF::TNDivisF(QWidget* parent)
     : TExerciceForm(Description_NDivis(), std::make_unique<Divisibilite::Diviseurs>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNDivisF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const Ensemble::Grille g = Ensemble::Dispose(*this, Divisibilite::Diviseurs::Cases, 8, 5, QStringLiteral("}"), 40);
     Label2 = g.nom;
     for (std::size_t k = 0; k < Edit.size(); ++k) {

@@ -23,4 +23,5 @@ protected:
     void Affiche_Question() override;
     // The whole set in LRep1, wrapped after every eighth divisor.
     void Montre_Correction(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

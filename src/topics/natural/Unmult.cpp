@@ -27,6 +27,11 @@ constexpr int Pas_Case = 36;  // rows of cells overlap by their frames
 
 TNMultF::TNMultF(QWidget* parent)
     : TExerciceForm(Description_NMult(), std::make_unique<Nmult::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNMultF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const QFont police = Police_Question();
     colonne_ = QFontMetrics(police).horizontalAdvance(QStringLiteral("0"));
 

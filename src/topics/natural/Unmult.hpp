@@ -38,4 +38,7 @@ protected:
 private:
     int colonne_ = 0;  // width of one digit column
     int droite_ = 0;   // right edge of the column of units, in Panel1
+
+protected:
+    void Construit_Enfants() override;
 };

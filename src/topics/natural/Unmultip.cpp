@@ -16,6 +16,11 @@ TExerciceForm::Description Description_NMultip() {
 
 TNMultipF::TNMultipF(QWidget* parent)
     : TExerciceForm(Description_NMultip(), std::make_unique<Divisibilite::Multiples>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNMultipF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     const Ensemble::Grille g = Ensemble::Dispose(*this, Divisibilite::Multiples::Cases, 5, 6, QStringLiteral(",...}"), 40);
     Label2 = g.nom;
     for (std::size_t k = 0; k < Edit.size(); ++k) {

@@ -21,4 +21,5 @@ protected:
     std::vector<TEntree*> Entrees_Requises() const override { return Entrees(); }
     void Affiche_Question() override;
     void Montre_Correction(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };

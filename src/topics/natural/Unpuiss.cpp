@@ -25,6 +25,11 @@ QString Q(int64_t v) { return QString::number(v); }
 
 TNPuissF::TNPuissF(QWidget* parent)
     : TExerciceForm(Description_NPuiss(), std::make_unique<Npuiss::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNPuissF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Unite2 = new TCase_Unite(nullptr, 40);
     Unite1 = new TCase_Unite(nullptr, 40);
     Label2 = Etiquette_Question(QStringLiteral("="));

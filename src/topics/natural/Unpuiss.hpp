@@ -33,4 +33,7 @@ protected:
 
 private:
     bool exposant_change_ = false;
+
+protected:
+    void Construit_Enfants() override;
 };

@@ -26,6 +26,11 @@ TExerciceForm::Description Description_NSous() {
 
 TNSousF::TNSousF(QWidget* parent)
     : TExerciceForm(Description_NSous(), std::make_unique<Nsous::Sujet>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TNSousF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Colonne::Dispose_Fenetre(*this, 300);
     Label1->setToolTip(QStringLiteral("En n'écrivant pas les zéros devant qui ne servent à rien"));
     const Colonne::Disposition c(Droite);

@@ -17,6 +17,11 @@ TExerciceForm::Description Description_Prem() {
 
 TPremF::TPremF(QWidget* parent)
     : TExerciceForm(Description_Prem(), std::make_unique<Divisibilite::Premier>(), Exercice::Memoire_Enonces(), parent) {
+    Fin_Constructeur();
+}
+
+void TPremF::Construit_Enfants() {
+    TExerciceForm::Construit_Enfants();
     Panel1->setToolTip(QStringLiteral("Cliquez sur OUI ou NON puis confirmez"));
     Label1->setFont(Police_Question());
     Label1->move(16, 10);

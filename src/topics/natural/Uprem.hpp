@@ -28,4 +28,5 @@ protected:
     void Affiche_Question() override;
     // A refused divisor is typed again; the choice stays.
     void Apres_Refus(const Exercice::Verdict& v) override;
+    void Construit_Enfants() override;
 };
