@@ -210,8 +210,11 @@ TMenuForm::TMenuForm(QWidget* parent) : QMainWindow(parent) {
     pp.setColor(QPalette::WindowText, Qt::yellow);
     Panel2->setPalette(pp);
 
-    BitBtn1 = new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("&Fermer"), surface);
+    BitBtn1 = new QPushButton(QStringLiteral("&Fermer"), surface);
     BitBtn1->setFixedSize(96, 30);
+    // Looking the icon up in the desktop's theme takes longer than building
+    // the window: it comes once the window is on the screen.
+    QTimer::singleShot(0, BitBtn1, [b = BitBtn1] { b->setIcon(QIcon::fromTheme(QStringLiteral("window-close"))); });
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 
     // The two list panels.

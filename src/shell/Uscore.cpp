@@ -129,7 +129,6 @@ TScorForm::TScorForm(QWidget* parent) : QDialog(parent) {
     Image1 = new QLabel(Panel2);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(4, 2, 285, 50);
-    Image1->setPixmap(Dessine_Image(Image1->size()));
 
     ImpGrid1 = new TImpGrid(this);
     ImpGrid1->setObjectName(QStringLiteral("ImpGrid1"));
@@ -156,13 +155,19 @@ TScorForm::TScorForm(QWidget* parent) : QDialog(parent) {
     ImpGrid1->setHCol({QStringLiteral("          Nom"), QStringLiteral("        Prénom"), QStringLiteral("      Score")});
     ImpGrid1->viewport()->installEventFilter(this);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Fermer"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("&Fermer"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry((293 - 90) / 2, 57 + hauteur + 6, 90, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TScorForm::showEvent(QShowEvent* e) {
+    // The main window reads and writes the grid of a table never shown: the
+    // picture and the button's icon are made for the first show.
+    if (Image1->pixmap().isNull()) {
+        Image1->setPixmap(Dessine_Image(Image1->size()));
+        BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    }
     QDialog::showEvent(e);
     if (!e->spontaneous()) FormActivate();
 }
