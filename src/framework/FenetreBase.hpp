@@ -37,14 +37,14 @@ public:
     static bool Construction_Differee;
     void setVisible(bool visible) override;
 
-    QLabel* l_niv;
-    QPushButton* BBScore;
-    QPushButton* BBAide;
-    QLabel* P_nom;
-    QLabel* P_justes;
-    QLabel* P_score;
-    QLabel* P_niveau;
-    TSlideBar* SlideBar1;
+    QLabel* l_niv = nullptr;
+    QPushButton* BBScore = nullptr;
+    QPushButton* BBAide = nullptr;
+    QLabel* P_nom = nullptr;
+    QLabel* P_justes = nullptr;
+    QLabel* P_score = nullptr;
+    QLabel* P_niveau = nullptr;
+    TSlideBar* SlideBar1 = nullptr;
 
     // Runs each time the window is opened: the name, justes and score panels.
     virtual void FormActivate();

@@ -41,16 +41,16 @@ public:
                   Exercice::Memoire_Enonces memoire = Exercice::Memoire_Enonces(), QWidget* parent = nullptr);
 
     // The common controls, under the names every window uses.
-    QFrame* Panel1;
-    QLabel* Label1;
-    TEntree* Edit1;
-    QPushButton* BBConf;
-    QPushButton* BBCont;
-    QFrame* Cadre_Dessin;
-    QLabel* L_Dessin;
-    TWinPanel* WinPanel1;
-    QLabel* LRep1;
-    QLabel* LRep2;
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    TEntree* Edit1 = nullptr;
+    QPushButton* BBConf = nullptr;
+    QPushButton* BBCont = nullptr;
+    QFrame* Cadre_Dessin = nullptr;
+    QLabel* L_Dessin = nullptr;
+    TWinPanel* WinPanel1 = nullptr;
+    QLabel* LRep1 = nullptr;
+    QLabel* LRep2 = nullptr;
 
     // The handlers of the cycle.
     void FormCreate();
@@ -153,7 +153,7 @@ private:
     std::unique_ptr<Exercice::Sujet> sujet_;
     Exercice::Cycle cycle_;
     QString dessin_;
-    QWidget* ligne_;
+    QWidget* ligne_ = nullptr;
     std::vector<QWidget*> brouillons_;
     std::vector<std::pair<QWidget*, int>> par_niveau_;
     std::vector<TEntree*> marquees_;

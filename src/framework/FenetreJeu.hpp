@@ -36,7 +36,7 @@ public:
     explicit TJeuForm(const Description& d, QWidget* parent = nullptr);
 
     // The game's clock, stopped when the window closes.
-    QTimer* Timer1;
+    QTimer* Timer1 = nullptr;
 
     // Test hooks. Tic() does what a tick of Timer1 does, when Timer1 runs;
     // with Pilote_Ticks(true) the real ticks are ignored and only Tic()

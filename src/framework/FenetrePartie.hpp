@@ -14,8 +14,8 @@ class TPartieForm : public TJeuForm {
 public:
     explicit TPartieForm(const Description& d, QWidget* parent = nullptr);
 
-    QPushButton* BBCont;
-    QPushButton* BBAbandon;
+    QPushButton* BBCont = nullptr;
+    QPushButton* BBAbandon = nullptr;
 
     void FormActivate() override;
     void BBContClick();

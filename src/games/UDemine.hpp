@@ -16,9 +16,9 @@ class TDemineForm : public TPartieForm {
 public:
     explicit TDemineForm(QWidget* parent = nullptr);
 
-    QLabel* StaticText1;
-    TWinPanel* WinPanel1;
-    TFraction* Fraction1;
+    QLabel* StaticText1 = nullptr;
+    TWinPanel* WinPanel1 = nullptr;
+    TFraction* Fraction1 = nullptr;
     // Column c, row r at [(r - 1) * 10 + c - 1], named "BB" + cc + rr.
     std::array<TBoutonJeu*, Demineur::Colonnes * Demineur::Rangees> Boutons{};
 

@@ -13,8 +13,8 @@ class TMemoryForm : public TPartieForm {
 public:
     explicit TMemoryForm(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* lblEssais;
+    QLabel* Label1 = nullptr;
+    QLabel* lblEssais = nullptr;
     // The 60 x 60 pictures: 0 the back, 1 to 26 the faces (drawn when the
     // first game is dealt).
     std::vector<QPixmap> ImageList1;

@@ -15,12 +15,12 @@ class TTaquinForm : public TPartieForm {
 public:
     explicit TTaquinForm(QWidget* parent = nullptr);
 
-    QLabel* Label1;
+    QLabel* Label1 = nullptr;
     // The model: the order the numbers go in.
-    QLabel* StringGrid1;
+    QLabel* StringGrid1 = nullptr;
     // The solved picture (shown over the board once given up) and the board.
-    QLabel* Image1;
-    QLabel* Fond;
+    QLabel* Image1 = nullptr;
+    QLabel* Fond = nullptr;
 
     const Taquin::Plateau& Plateau() const { return plateau_; }
     const std::array<std::string, Taquin::Nb_Textes>& Textes() const { return textes_; }

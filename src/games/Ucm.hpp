@@ -14,16 +14,16 @@ class TCMForm : public TJeuForm {
 public:
     explicit TCMForm(QWidget* parent = nullptr);
 
-    QFrame* Panel1;          // the board
-    QLabel* L_Question;      // the calculation, moving on the board
+    QFrame* Panel1 = nullptr;          // the board
+    QLabel* L_Question = nullptr;      // the calculation, moving on the board
     std::array<TBoutonJeu*, 100> Boutons;  // button n shows n
-    QPushButton* SBAdd;
-    QPushButton* SBsoust;
-    QPushButton* SBMult;
-    QPushButton* SBDiv;
-    QLabel* Label1;          // the operation's name
-    QPushButton* BBDemarre;
-    QPushButton* BBFermer;
+    QPushButton* SBAdd = nullptr;
+    QPushButton* SBsoust = nullptr;
+    QPushButton* SBMult = nullptr;
+    QPushButton* SBDiv = nullptr;
+    QLabel* Label1 = nullptr;          // the operation's name
+    QPushButton* BBDemarre = nullptr;
+    QPushButton* BBFermer = nullptr;
 
     void FormActivate() override;
     void BBDemarreClick();
@@ -44,7 +44,7 @@ private:
 
     Cm::Course course_;
     Cm::Operation operation_ = Cm::Operation::Addition;
-    QButtonGroup* groupe_;
+    QButtonGroup* groupe_ = nullptr;
 
 protected:
     void Construit_Enfants() override;

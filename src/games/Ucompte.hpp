@@ -15,20 +15,20 @@ class TCompteF : public TJeuForm {
 public:
     explicit TCompteF(QWidget* parent = nullptr);
 
-    QWidget* Panel7;
+    QWidget* Panel7 = nullptr;
     std::array<TMovPanel*, 6> Panel{};      // Panel1 .. Panel6, the plates
-    QLabel* Panel_nombre;
+    QLabel* Panel_nombre = nullptr;
     std::array<TMovPanel*, 4> StaticText{};  // + - x :
     std::array<QWidget*, 6> PanelRep{};
     // Per line: first number, operation, second number, result.
     std::array<TEntree*, 6> E1{}, S{}, E2{}, E3{};
-    TBoutonJeu* Button1;
-    TBoutonJeu* Button3;
-    TBoutonJeu* btnAbandon;
-    TBoutonJeu* BtnAnnul;
-    TMovPanel* MovPanel1;
-    QLabel* Label1;
-    QLabel* Label2;
+    TBoutonJeu* Button1 = nullptr;
+    TBoutonJeu* Button3 = nullptr;
+    TBoutonJeu* btnAbandon = nullptr;
+    TBoutonJeu* BtnAnnul = nullptr;
+    TMovPanel* MovPanel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
 
     void FormActivate() override;
     bool FormCloseQuery() override;

@@ -14,13 +14,13 @@ public:
 
     // Board buttons by column then row (both from 0 here), named "BB" + column + row.
     std::array<std::array<TBoutonJeu*, Maxr::Taille>, Maxr::Taille> Plateau;
-    QFrame* Panel1;
-    QLabel* l_joueur;
-    QFrame* Panel2;
-    QLabel* l_ordi;
-    QLabel* Label1;
-    QPushButton* BBCont;
-    QPushButton* BitBtn3;
+    QFrame* Panel1 = nullptr;
+    QLabel* l_joueur = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel* l_ordi = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* BBCont = nullptr;
+    QPushButton* BitBtn3 = nullptr;
 
     TBoutonJeu* Bouton(int c, int r) const { return Plateau[c - 1][r - 1]; }
     const Maxr::Partie& Partie() const { return partie_; }
@@ -42,7 +42,7 @@ private:
     void Style_Bouton(TBoutonJeu* b, bool en_avant);
 
     Maxr::Partie partie_;
-    QLabel* nom_joueur_;
+    QLabel* nom_joueur_ = nullptr;
 
 protected:
     void Construit_Enfants() override;

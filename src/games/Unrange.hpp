@@ -18,15 +18,15 @@ class TNRangeF : public TJeuForm {
 public:
     explicit TNRangeF(QWidget* parent = nullptr);
 
-    TMovPanel* Panel1;  // the falling number
+    TMovPanel* Panel1 = nullptr;  // the falling number
     // Figure(1) .. Figure(5): the boxes (2, 3, 5, others, primes);
     // Figure(6): the ground, Figure(7) .. Figure(17): its walls and hatches.
     TFigure* Figure(int n) const { return figures_[static_cast<std::size_t>(n - 1)]; }
-    QFrame* Shape1;  // the floor band with the boxes' labels
-    QPushButton* BitBtn2;
-    TWinPanel* WinPanel1;
-    QListWidget* ListBox1;
-    QPushButton* BBFermer;
+    QFrame* Shape1 = nullptr;  // the floor band with the boxes' labels
+    QPushButton* BitBtn2 = nullptr;
+    TWinPanel* WinPanel1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* BBFermer = nullptr;
 
     void FormActivate() override;
     void Pose_Question();

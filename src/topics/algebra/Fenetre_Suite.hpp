@@ -16,15 +16,15 @@ class TFenetre_Suite : public TExerciceForm {
 public:
     TFenetre_Suite(const Description& d, std::unique_ptr<Suites::Sujet> sujet, int longueur, QWidget* parent);
 
-    TIndice* Indice1;
-    QLabel* Label2;
-    TIndice* Indice12;
-    QLabel* Label21;
-    TIndice* Indice2;
-    QLabel* Legal;
-    TIndice* IndiceRep1;
-    TIndice* IndiceRep2;
-    QFrame* Psup;
+    TIndice* Indice1 = nullptr;
+    QLabel* Label2 = nullptr;
+    TIndice* Indice12 = nullptr;
+    QLabel* Label21 = nullptr;
+    TIndice* Indice2 = nullptr;
+    QLabel* Legal = nullptr;
+    TIndice* IndiceRep1 = nullptr;
+    TIndice* IndiceRep2 = nullptr;
+    QFrame* Psup = nullptr;
 
     const Suites::Enonce& Question() const { return Sujet_De<Suites::Sujet>().Question(); }
 

@@ -14,30 +14,30 @@ class TDeriForm : public TExerciceForm {
 public:
     explicit TDeriForm(QWidget* parent = nullptr);
 
-    QLabel* L_f;
-    TCase_Unite* Unite1;
-    TCase_Unite* Unite2;
-    TCase_Unite* Unite3;
-    QLabel* l_Q1;  // the instruction (Label1)
-    QLabel* L_fprime;
-    TCase_Unite* Unite4;
-    TSpinButton* SpinButton1;
-    TEntree* Edit2;
-    TCase_Unite* Unite5;
-    TSpinButton* SpinButton2;
-    TEntree* Edit3;
-    QLabel* L_Q2;
-    QLabel* L_xo;
-    TEntree* Edit4;
-    QLabel* L_Q3;
-    QLabel* L_D;
-    TEntree* Edit5;
-    QLabel* L_x;
-    TEntree* Edit6;
+    QLabel* L_f = nullptr;
+    TCase_Unite* Unite1 = nullptr;
+    TCase_Unite* Unite2 = nullptr;
+    TCase_Unite* Unite3 = nullptr;
+    QLabel* l_Q1 = nullptr;  // the instruction (Label1)
+    QLabel* L_fprime = nullptr;
+    TCase_Unite* Unite4 = nullptr;
+    TSpinButton* SpinButton1 = nullptr;
+    TEntree* Edit2 = nullptr;
+    TCase_Unite* Unite5 = nullptr;
+    TSpinButton* SpinButton2 = nullptr;
+    TEntree* Edit3 = nullptr;
+    QLabel* L_Q2 = nullptr;
+    QLabel* L_xo = nullptr;
+    TEntree* Edit4 = nullptr;
+    QLabel* L_Q3 = nullptr;
+    QLabel* L_D = nullptr;
+    TEntree* Edit5 = nullptr;
+    QLabel* L_x = nullptr;
+    TEntree* Edit6 = nullptr;
     std::array<QLabel*, 6> Numeros;  // Label1 to Label6 of the boxes: "1" to "6"
-    TCase_Unite* U_Rep1;
-    TCase_Unite* U_rep2;
-    TCase_Unite* U_rep3;
+    TCase_Unite* U_Rep1 = nullptr;
+    TCase_Unite* U_rep2 = nullptr;
+    TCase_Unite* U_rep3 = nullptr;
 
     const Deriv::Sujet& Sujet() const { return Sujet_De<Deriv::Sujet>(); }
     std::vector<TEntree*> Entrees() const override { return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}; }

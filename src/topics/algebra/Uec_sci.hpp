@@ -12,12 +12,12 @@ class TEc_sciF : public TExerciceForm {
 public:
     explicit TEc_sciF(QWidget* parent = nullptr);
 
-    TEntree* Edit2;
-    TCase_Unite* Unite1;
-    TSpinButton* SpinButton1;
-    QLabel* L_egal;
-    QLabel* L_A;
-    TCase_Unite* Urep2;
+    TEntree* Edit2 = nullptr;
+    TCase_Unite* Unite1 = nullptr;
+    TSpinButton* SpinButton1 = nullptr;
+    QLabel* L_egal = nullptr;
+    QLabel* L_A = nullptr;
+    TCase_Unite* Urep2 = nullptr;
 
     const Ec_sci::Sujet& Sujet() const { return Sujet_De<Ec_sci::Sujet>(); }
     std::vector<TEntree*> Entrees() const override { return {Edit1, Edit2}; }

@@ -13,10 +13,10 @@ public:
     explicit Tequat1D0F(QWidget* parent = nullptr);
 
     // The equation: P1g (L_a, L_xg) L_Sg P2g (L_b) L_egal P1d (L_c, L_xd) L_Sd P2d (L_d).
-    QWidget *P1g, *P2g, *P1d, *P2d;
+    QWidget *P1g = nullptr, *P2g = nullptr, *P1d = nullptr, *P2d = nullptr;
     QLabel *L_a, *L_xg, *L_Sg, *L_b, *L_egal, *L_c, *L_xd, *L_Sd, *L_d;
     // The answer: x = Edit1.
-    QLabel *l_x, *Label2;
+    QLabel *l_x = nullptr, *Label2 = nullptr;
     // The worked solution, line i: LRepg[i] LEgal[i] LRepd[i] (LRep1g, LEgal1, LRep1d, ...).
     std::array<QLabel*, 5> LRepg, LEgal, LRepd;
 

@@ -10,9 +10,9 @@ class Tequat1DF : public TExerciceForm {
 public:
     explicit Tequat1DF(QWidget* parent = nullptr);
 
-    TRangee_Termes* Rangee;
-    QLabel* l_x;
-    QLabel* Label2;
+    TRangee_Termes* Rangee = nullptr;
+    QLabel* l_x = nullptr;
+    QLabel* Label2 = nullptr;
 
     const Equat1d::Sujet& Sujet() const { return Sujet_De<Equat1d::Sujet>(); }
 

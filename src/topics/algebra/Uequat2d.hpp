@@ -17,18 +17,18 @@ public:
     explicit TEquat2dF(QWidget* parent = nullptr);
 
     // The equation: Unite1 L_Bg L_Cg L_S1 L_Cd L_Bd Unite2.
-    TUnite* Unite1;
-    QLabel *L_Bg, *L_Cg, *L_S1, *L_Cd, *L_Bd;
-    TUnite* Unite2;
+    TUnite* Unite1 = nullptr;
+    QLabel *L_Bg = nullptr, *L_Cg = nullptr, *L_S1 = nullptr, *L_Cd = nullptr, *L_Bd = nullptr;
+    TUnite* Unite2 = nullptr;
     // The answers: x1 = Edit1, x2 = Edit2 ("x" and its index in two labels).
     QLabel *Label3, *Label4, *Label2, *Label5, *Label6, *Label7;
-    TEntree* Edit2;
+    TEntree* Edit2 = nullptr;
     // The worked solution.
-    QLabel *LRep0, *Labc, *Lsigndelta, *Ldelta, *LRacDelta;
-    TRacine* Racine1;
-    TIndice *Indice1, *Indice2;
-    QLabel *Label8, *Label9, *Lx1, *Lx2;
-    TFraction *Fraction1, *Fraction2;
+    QLabel *LRep0 = nullptr, *Labc = nullptr, *Lsigndelta = nullptr, *Ldelta = nullptr, *LRacDelta = nullptr;
+    TRacine* Racine1 = nullptr;
+    TIndice *Indice1 = nullptr, *Indice2 = nullptr;
+    QLabel *Label8 = nullptr, *Label9 = nullptr, *Lx1 = nullptr, *Lx2 = nullptr;
+    TFraction *Fraction1 = nullptr, *Fraction2 = nullptr;
 
     const Equat2d::Sujet& Sujet() const { return Sujet_De<Equat2d::Sujet>(); }
 

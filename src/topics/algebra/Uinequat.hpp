@@ -14,12 +14,12 @@ class TInequatF : public TExerciceForm {
 public:
     explicit TInequatF(QWidget* parent = nullptr);
 
-    TRangee_Termes* Rangee;
-    QLabel* L_signe;  // the inequality sign between the members
-    QLabel* l_x;
-    QLabel* Label2;
+    TRangee_Termes* Rangee = nullptr;
+    QLabel* L_signe = nullptr;  // the inequality sign between the members
+    QLabel* l_x = nullptr;
+    QLabel* Label2 = nullptr;
     std::array<QPushButton*, 18> Boutons;  // Button1 to Button18
-    QLabel* LRep0;                         // the solving steps
+    QLabel* LRep0 = nullptr;                         // the solving steps
 
     // A keypad button pressed: its sign goes in at the caret.
     void Button1Click(QPushButton* bouton);

@@ -13,18 +13,18 @@ class TRaciF : public TExerciceForm {
 public:
     explicit TRaciF(QWidget* parent = nullptr);
 
-    QLabel* L_a;
-    TCase_Racine* Racine1;
-    QLabel* L_b;
-    TCase_Racine* Racine2;
-    QLabel* L_c;
-    TCase_Racine* Racine3;
-    QLabel* L_egal;
-    TCase_Racine* Racine4;
-    TSpinButton* SpinButton1;
-    TCase_Racine* Racine5;
-    TCase_Racine* RacineRep;
-    QWidget* Panel2;
+    QLabel* L_a = nullptr;
+    TCase_Racine* Racine1 = nullptr;
+    QLabel* L_b = nullptr;
+    TCase_Racine* Racine2 = nullptr;
+    QLabel* L_c = nullptr;
+    TCase_Racine* Racine3 = nullptr;
+    QLabel* L_egal = nullptr;
+    TCase_Racine* Racine4 = nullptr;
+    TSpinButton* SpinButton1 = nullptr;
+    TCase_Racine* Racine5 = nullptr;
+    TCase_Racine* RacineRep = nullptr;
+    QWidget* Panel2 = nullptr;
     // The worked solution at level 4: row i, term j (L11/R11 to L33/R33).
     std::array<std::array<QLabel*, 3>, 3> L;
     std::array<std::array<TCase_Racine*, 3>, 3> R;

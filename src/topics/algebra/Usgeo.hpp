@@ -11,12 +11,12 @@ class TSgeoForm : public TFenetre_Suite {
 public:
     explicit TSgeoForm(QWidget* parent = nullptr);
 
-    TUnite* Unite1;  // q with its exponent, after LRep1
-    QLabel* LRep11;
+    TUnite* Unite1 = nullptr;  // q with its exponent, after LRep1
+    QLabel* LRep11 = nullptr;
     // The ratio as a square root, in Psup.
-    QLabel* L1;
-    TRacine* Racine1;
-    QLabel* L2;
+    QLabel* L1 = nullptr;
+    TRacine* Racine1 = nullptr;
+    QLabel* L2 = nullptr;
 
     const Sgeo::Sujet& Sujet() const { return Sujet_De<Sgeo::Sujet>(); }
 

@@ -12,9 +12,9 @@ class TSystForm : public TExerciceForm {
 public:
     explicit TSystForm(QWidget* parent = nullptr);
 
-    QLabel* Lsup;     // the second instruction line
-    QLabel* L_accol;  // the brace before the two equations
-    QLabel *Label5, *Label6;  // "(1)" and "(2)"
+    QLabel* Lsup = nullptr;     // the second instruction line
+    QLabel* L_accol = nullptr;  // the brace before the two equations
+    QLabel *Label5 = nullptr, *Label6 = nullptr;  // "(1)" and "(2)"
     // One member (A x + B y)/D + K: the panel PN.. (L_A.., L_x.., L_B..,
     // L_y..), the constant L_K.. after it, under it the denominator panel
     // PD.. (L_D.. under a fraction bar).
@@ -26,13 +26,13 @@ public:
         TFigure* Figure;
     };
     std::array<Membre, 4> membres;  // 1g, 1d, 2g, 2d
-    QLabel *L_egal1, *L_egal2;
-    QLabel *l_x, *Label2, *Label3, *Label4;  // "x" "=" and "y" "="
-    TEntree* Edit2;
+    QLabel *L_egal1 = nullptr, *L_egal2 = nullptr;
+    QLabel *l_x = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;  // "x" "=" and "y" "="
+    TEntree* Edit2 = nullptr;
     // The verdict: LRep0 (the method), and the simplified system of level 3.
-    QLabel* LRep0;
-    QFrame* Panel2;
-    QLabel *Label8, *Label7, *L30, *L31, *L32;
+    QLabel* LRep0 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QLabel *Label8 = nullptr, *Label7 = nullptr, *L30 = nullptr, *L31 = nullptr, *L32 = nullptr;
 
     const Syst::Sujet& Sujet() const { return Sujet_De<Syst::Sujet>(); }
 

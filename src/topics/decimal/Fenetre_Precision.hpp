@@ -24,7 +24,7 @@ public:
     TRacine* Controle() const { return racine_; }
 
 private:
-    TRacine* racine_;
+    TRacine* racine_ = nullptr;
 };
 
 // The sign ≤ at a height, in a colour.
@@ -35,9 +35,9 @@ class TFenetre_Precision : public TExerciceForm {
 public:
     TFenetre_Precision(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent);
 
-    TCase_Unite* Unite1;
-    QLabel* L_precis;
-    TFigure* Figure1;
+    TCase_Unite* Unite1 = nullptr;
+    QLabel* L_precis = nullptr;
+    TFigure* Figure1 = nullptr;
 
     static constexpr int Hauteur_Terme = 36;
     // The client area of both windows.
@@ -62,7 +62,7 @@ protected:
 
 private:
     QWidget* bas_ = nullptr;
-    QWidget* ligne_question_;
+    QWidget* ligne_question_ = nullptr;
 
 protected:
     void Construit_Enfants() override;

@@ -11,10 +11,10 @@ class TDOperationForm : public TExerciceForm {
 public:
     TDOperationForm(const Description& d, Operations::Operation op, QWidget* parent = nullptr);
 
-    QLabel* L_A;
-    QLabel* L_S1;
-    QLabel* L_B;
-    QLabel* Label2;
+    QLabel* L_A = nullptr;
+    QLabel* L_S1 = nullptr;
+    QLabel* L_B = nullptr;
+    QLabel* Label2 = nullptr;
 
     const Operations::Sujet& Sujet() const { return Sujet_De<Operations::Sujet>(); }
 

@@ -9,10 +9,10 @@ class TDArrForm : public TFenetre_Precision {
 public:
     explicit TDArrForm(QWidget* parent = nullptr);
 
-    TCase_Unite *Ua, *Ub, *Uc, *Ud, *Ue;
-    TCase_Racine *Racine1, *Racine2;
-    QLabel *L_S1, *L_s2, *L_s3;
-    QLabel* Label2;
+    TCase_Unite *Ua = nullptr, *Ub = nullptr, *Uc = nullptr, *Ud = nullptr, *Ue = nullptr;
+    TCase_Racine *Racine1 = nullptr, *Racine2 = nullptr;
+    QLabel *L_S1 = nullptr, *L_s2 = nullptr, *L_s3 = nullptr;
+    QLabel* Label2 = nullptr;
 
     const Darrond::Sujet& Sujet() const { return Sujet_De<Darrond::Sujet>(); }
 

@@ -9,15 +9,15 @@ class TDEncForm : public TFenetre_Precision {
 public:
     explicit TDEncForm(QWidget* parent = nullptr);
 
-    TEntree* Edit2;
-    QLabel* Image1;
-    TCase_Unite *Ua, *Ub, *Uc;
-    QLabel* L_S1;
-    QLabel* L_inf;
+    TEntree* Edit2 = nullptr;
+    QLabel* Image1 = nullptr;
+    TCase_Unite *Ua = nullptr, *Ub = nullptr, *Uc = nullptr;
+    QLabel* L_S1 = nullptr;
+    QLabel* L_inf = nullptr;
     // The correction: LRep21 ≤ LRep22.
-    QLabel* LRep21;
-    QLabel* Image2;
-    QLabel* LRep22;
+    QLabel* LRep21 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* LRep22 = nullptr;
 
     const Dencad::Sujet& Sujet() const { return Sujet_De<Dencad::Sujet>(); }
     std::vector<TEntree*> Entrees() const override { return {Edit1, Edit2}; }
@@ -28,7 +28,7 @@ protected:
     void Montre_Correction(const Exercice::Verdict& v) override;
 
 private:
-    QWidget* ligne_correction_;
+    QWidget* ligne_correction_ = nullptr;
 
 protected:
     void Construit_Enfants() override;

@@ -12,8 +12,8 @@ class TDinsForm : public TExerciceForm {
 public:
     explicit TDinsForm(QWidget* parent = nullptr);
 
-    QLabel* Label2;
-    QLabel* LRep3;
+    QLabel* Label2 = nullptr;
+    QLabel* LRep3 = nullptr;
     std::array<TEntree*, 15> Edit;  // Edit[0] is Edit1
 
     const Dins::Sujet& Sujet() const { return Sujet_De<Dins::Sujet>(); }

@@ -12,8 +12,8 @@ class TDRangFrm : public TExerciceForm {
 public:
     explicit TDRangFrm(QWidget* parent = nullptr);
 
-    QLabel* Label2;
-    QLabel* Label21;
+    QLabel* Label2 = nullptr;
+    QLabel* Label21 = nullptr;
     std::array<TEntree*, 10> Edit;  // Edit[0] is Edit1
 
     const Drange::Sujet& Sujet() const { return Sujet_De<Drange::Sujet>(); }

@@ -20,9 +20,9 @@ public:
 
     TFenetreFraction(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent);
 
-    TEntree* Edit2;
-    TFigure* Figure1;
-    QWidget* Zone_Correction;  // inside WinPanel1, holds the window's correction
+    TEntree* Edit2 = nullptr;
+    TFigure* Figure1 = nullptr;
+    QWidget* Zone_Correction = nullptr;  // inside WinPanel1, holds the window's correction
 
     static constexpr int Hauteur_Question = 89;
     static constexpr int Hauteur_Correction = 48;
@@ -47,7 +47,7 @@ protected:
     virtual void Dessine_Correction() = 0;
 
 private:
-    QWidget* ligne_question_;
+    QWidget* ligne_question_ = nullptr;
 
 protected:
     void Construit_Enfants() override;
@@ -76,9 +76,9 @@ public:
     std::array<TCase_Fraction*, 6> F;      // F1 .. F6
     std::array<QLabel*, 5> L;         // L1 .. L5, above F1 .. F5
     std::array<QLabel*, 5> Leg;       // Leg1 .. Leg5, between the fractions
-    QLabel* Leg7;
-    TCase_Fraction* Freps;
-    QLabel* Lentier;
+    QLabel* Leg7 = nullptr;
+    TCase_Fraction* Freps = nullptr;
+    QLabel* Lentier = nullptr;
     void Montre(const Fractions::Annulations& a);
 };
 
@@ -89,8 +89,8 @@ class TFenetre_Operation : public TFenetreFraction {
 public:
     TFenetre_Operation(const Description& d, std::unique_ptr<Exercice::Sujet> sujet, QWidget* parent,
                        const QString& operateur, bool entier_si_un = false);
-    TCase_Fraction *Fraction1, *Fraction2, *Fraction3;
-    QLabel *LS1, *LS2, *L_S1;
+    TCase_Fraction *Fraction1 = nullptr, *Fraction2 = nullptr, *Fraction3 = nullptr;
+    QLabel *LS1 = nullptr, *LS2 = nullptr, *L_S1 = nullptr;
 
 protected:
     // Shows the fractions; the third one and its sign only when `nombre` is 3.

@@ -8,7 +8,7 @@ class TQAddiF : public TFenetre_Operation {
     Q_OBJECT
 public:
     explicit TQAddiF(QWidget* parent = nullptr);
-    TPanneau_Somme* Correction;
+    TPanneau_Somme* Correction = nullptr;
     const Qaddi::Sujet& Sujet() const { return Sujet_De<Qaddi::Sujet>(); }
 
 protected:

@@ -8,7 +8,7 @@ class TQDivF : public TFenetre_Operation {
     Q_OBJECT
 public:
     explicit TQDivF(QWidget* parent = nullptr);
-    TPanneau_Annulations* Correction;
+    TPanneau_Annulations* Correction = nullptr;
     const Qdiv::Sujet& Sujet() const { return Sujet_De<Qdiv::Sujet>(); }
 
 protected:

@@ -8,7 +8,7 @@ class TQMelangF : public TFenetre_Operation {
     Q_OBJECT
 public:
     explicit TQMelangF(QWidget* parent = nullptr);
-    TPanneau_Somme* Correction;
+    TPanneau_Somme* Correction = nullptr;
     const Qmelang::Sujet& Sujet() const { return Sujet_De<Qmelang::Sujet>(); }
 
 protected:

@@ -8,7 +8,7 @@ class TQMultF : public TFenetre_Operation {
     Q_OBJECT
 public:
     explicit TQMultF(QWidget* parent = nullptr);
-    TPanneau_Annulations* Correction;
+    TPanneau_Annulations* Correction = nullptr;
     const Qmult::Sujet& Sujet() const { return Sujet_De<Qmult::Sujet>(); }
 
 protected:

@@ -9,12 +9,12 @@ class TQPuissF : public TFenetreFraction {
 public:
     explicit TQPuissF(QWidget* parent = nullptr);
 
-    QLabel *Lpar1, *Lpar2, *Lexp, *L_S1;
-    TCase_Fraction* Fraction1;
+    QLabel *Lpar1 = nullptr, *Lpar2 = nullptr, *Lexp = nullptr, *L_S1 = nullptr;
+    TCase_Fraction* Fraction1 = nullptr;
     // Correction: the raised numerator over the raised denominator, "=", the result.
-    TCase_Unite *Un, *Ud;
-    QLabel *Ltrait, *Legal, *LRep3;
-    TCase_Fraction* Fraction3;
+    TCase_Unite *Un = nullptr, *Ud = nullptr;
+    QLabel *Ltrait = nullptr, *Legal = nullptr, *LRep3 = nullptr;
+    TCase_Fraction* Fraction3 = nullptr;
 
     const Qpuiss::Sujet& Sujet() const { return Sujet_De<Qpuiss::Sujet>(); }
 

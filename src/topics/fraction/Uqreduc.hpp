@@ -9,11 +9,11 @@ class TQReducF : public TFenetreFraction {
 public:
     explicit TQReducF(QWidget* parent = nullptr);
 
-    TCase_Fraction *Fraction1, *Fraction2, *Fraction3;
-    QLabel *L_S1, *Label2, *Label3;
-    TEntree *Edit3, *Edit4, *Edit5, *Edit6;
-    TFigure *Figure2, *Figure3;
-    QWidget* Ligne3;  // the third question row
+    TCase_Fraction *Fraction1 = nullptr, *Fraction2 = nullptr, *Fraction3 = nullptr;
+    QLabel *L_S1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+    TEntree *Edit3 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr, *Edit6 = nullptr;
+    TFigure *Figure2 = nullptr, *Figure3 = nullptr;
+    QWidget* Ligne3 = nullptr;  // the third question row
     // Correction rows: reduced fraction, simplifier, "=", rewritten fraction.
     std::array<TCase_Fraction*, 3> Fs, Fr;
     std::array<QLabel*, 3> Par, Egal;

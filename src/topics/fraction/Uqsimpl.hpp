@@ -9,10 +9,10 @@ class TQSimplF : public TFenetreFraction {
 public:
     explicit TQSimplF(QWidget* parent = nullptr);
 
-    TCase_Fraction* Fraction1;
-    QLabel* L_S1;
-    TCase_Fraction* Fraction2;  // the expected fraction
-    QLabel* LRep3;         // how it was simplified
+    TCase_Fraction* Fraction1 = nullptr;
+    QLabel* L_S1 = nullptr;
+    TCase_Fraction* Fraction2 = nullptr;  // the expected fraction
+    QLabel* LRep3 = nullptr;         // how it was simplified
 
     const Qsimpl::Sujet& Sujet() const { return Sujet_De<Qsimpl::Sujet>(); }
 

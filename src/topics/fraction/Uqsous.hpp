@@ -8,7 +8,7 @@ class TQSousF : public TFenetre_Operation {
     Q_OBJECT
 public:
     explicit TQSousF(QWidget* parent = nullptr);
-    TPanneau_Somme* Correction;
+    TPanneau_Somme* Correction = nullptr;
     const Qsous::Sujet& Sujet() const { return Sujet_De<Qsous::Sujet>(); }
 
 protected:

@@ -9,10 +9,10 @@ class TZDivF : public TExerciceForm {
 public:
     explicit TZDivF(QWidget* parent = nullptr);
 
-    QLabel* L_A;
-    QLabel* L_S1;
-    QLabel* L_B;
-    QLabel* Label2;
+    QLabel* L_A = nullptr;
+    QLabel* L_S1 = nullptr;
+    QLabel* L_B = nullptr;
+    QLabel* Label2 = nullptr;
 
     const Zdiv::Sujet& Sujet() const { return Sujet_De<Zdiv::Sujet>(); }
 

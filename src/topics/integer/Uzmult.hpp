@@ -9,12 +9,12 @@ class TZMultF : public TExerciceForm {
 public:
     explicit TZMultF(QWidget* parent = nullptr);
 
-    QLabel* L_A;
-    QLabel* L_S1;
-    QLabel* L_B;
-    QLabel* L_S2;
-    QLabel* L_C;
-    QLabel* Label2;
+    QLabel* L_A = nullptr;
+    QLabel* L_S1 = nullptr;
+    QLabel* L_B = nullptr;
+    QLabel* L_S2 = nullptr;
+    QLabel* L_C = nullptr;
+    QLabel* Label2 = nullptr;
 
     const Zmult::Sujet& Sujet() const { return Sujet_De<Zmult::Sujet>(); }
 

@@ -9,14 +9,14 @@ class TZparentF : public TExerciceForm {
 public:
     explicit TZparentF(QWidget* parent = nullptr);
 
-    QLabel* L_A;
-    QLabel* L_S1;
-    QLabel* Label3;
-    QLabel* L_B;
-    QLabel* L_S2;
-    QLabel* L_C;
-    QLabel* Label4;
-    QLabel* Label2;
+    QLabel* L_A = nullptr;
+    QLabel* L_S1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* L_B = nullptr;
+    QLabel* L_S2 = nullptr;
+    QLabel* L_C = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label2 = nullptr;
 
     const Zparent::Sujet& Sujet() const { return Sujet_De<Zparent::Sujet>(); }
 

@@ -9,9 +9,9 @@ class TZpuissF : public TExerciceForm {
 public:
     explicit TZpuissF(QWidget* parent = nullptr);
 
-    QLabel* L_A;
-    QLabel* L_n;  // the exponent, small, at the base's upper right
-    QLabel* Label2;
+    QLabel* L_A = nullptr;
+    QLabel* L_n = nullptr;  // the exponent, small, at the base's upper right
+    QLabel* Label2 = nullptr;
 
     const Zpuiss::Sujet& Sujet() const { return Sujet_De<Zpuiss::Sujet>(); }
 

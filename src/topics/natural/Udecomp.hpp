@@ -16,13 +16,13 @@ class TDecompf : public TExerciceForm {
 public:
     explicit TDecompf(QWidget* parent = nullptr);
 
-    QLabel* Label2;
+    QLabel* Label2 = nullptr;
     std::array<TEntree*, 5> Edit;           // Edit1 (the base's) to Edit5
     std::array<TSpinEdit*, 5> SpinEdit;     // SpinEdit1 to SpinEdit5
     std::array<QLabel*, 4> Fois;            // the "x" between the factors
-    QPushButton* BitBtn1;                   // shows or hides the prime table
-    TWinPanel* WinPanel2;
-    QListWidget* ListBox1;
+    QPushButton* BitBtn1 = nullptr;                   // shows or hides the prime table
+    TWinPanel* WinPanel2 = nullptr;
+    QListWidget* ListBox1 = nullptr;
 
     const Divisibilite::Decomposition& Sujet() const { return Sujet_De<Divisibilite::Decomposition>(); }
     std::vector<TEntree*> Entrees() const override { return {Edit.begin(), Edit.end()}; }

@@ -14,13 +14,13 @@ class TNAddiF : public TExerciceForm {
 public:
     explicit TNAddiF(QWidget* parent = nullptr);
 
-    QLabel* L_A;
-    QLabel* L_B;
-    QLabel* L_C;
-    QLabel* L_D;
-    QLabel* L_S1;
-    TFigure* Figure1;
-    TEntree* Memo1;  // the result cell (the base's Edit1)
+    QLabel* L_A = nullptr;
+    QLabel* L_B = nullptr;
+    QLabel* L_C = nullptr;
+    QLabel* L_D = nullptr;
+    QLabel* L_S1 = nullptr;
+    TFigure* Figure1 = nullptr;
+    TEntree* Memo1 = nullptr;  // the result cell (the base's Edit1)
     std::array<TEntree*, 4> Eret;  // carries over the tens, hundreds, thousands, ten-thousands
 
     const Naddi::Sujet& Sujet() const { return Sujet_De<Naddi::Sujet>(); }

@@ -47,20 +47,20 @@ class TNDivF : public TExerciceForm {
 public:
     explicit TNDivF(QWidget* parent = nullptr);
 
-    QLabel* L_A;  // the dividend
-    QLabel* L_B;  // the divisor
-    TFigure* Figure1;  // under the divisor
-    TFigure* Figure2;  // between dividend and divisor
-    TZone_Calculs* Memo1;
-    TEntree* Edit2;  // the remainder
+    QLabel* L_A = nullptr;  // the dividend
+    QLabel* L_B = nullptr;  // the divisor
+    TFigure* Figure1 = nullptr;  // under the divisor
+    TFigure* Figure2 = nullptr;  // between dividend and divisor
+    TZone_Calculs* Memo1 = nullptr;
+    TEntree* Edit2 = nullptr;  // the remainder
     std::array<TEntree*, 16> E;  // E1 to E16
     // The correction: the bracket in small, a, b, the quotient and the
     // partial dividends.
-    TFigure* Figure3;
-    TFigure* Figure4;
-    QLabel* Lrep_a;
-    QLabel* Lrep_b;
-    QLabel* L_q;
+    TFigure* Figure3 = nullptr;
+    TFigure* Figure4 = nullptr;
+    QLabel* Lrep_a = nullptr;
+    QLabel* Lrep_b = nullptr;
+    QLabel* L_q = nullptr;
     std::array<QLabel*, 5> L;  // L1 to L5
 
     const Ndiv::Sujet& Sujet() const { return Sujet_De<Ndiv::Sujet>(); }

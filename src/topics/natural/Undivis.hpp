@@ -11,7 +11,7 @@ class TNDivisF : public TExerciceForm {
 public:
     explicit TNDivisF(QWidget* parent = nullptr);
 
-    QLabel* Label2;  // "D(n) = {"
+    QLabel* Label2 = nullptr;  // "D(n) = {"
     std::array<TEntree*, Divisibilite::Diviseurs::Cases> Edit;  // Edit1 to Edit24
 
     const Divisibilite::Diviseurs& Sujet() const { return Sujet_De<Divisibilite::Diviseurs>(); }

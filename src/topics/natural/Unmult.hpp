@@ -14,15 +14,15 @@ class TNMultF : public TExerciceForm {
 public:
     explicit TNMultF(QWidget* parent = nullptr);
 
-    QLabel* L_B;   // the multiplicand
-    QLabel* L_S1;  // "x"
-    QLabel* L_A;   // the multiplier
-    TFigure* Figure1;
-    TFigure* Figure2;
-    TEntree* Memo1;  // the product (the base's Edit1)
-    TEntree* Memo2;
-    TEntree* Memo3;
-    TEntree* Memo4;
+    QLabel* L_B = nullptr;   // the multiplicand
+    QLabel* L_S1 = nullptr;  // "x"
+    QLabel* L_A = nullptr;   // the multiplier
+    TFigure* Figure1 = nullptr;
+    TFigure* Figure2 = nullptr;
+    TEntree* Memo1 = nullptr;  // the product (the base's Edit1)
+    TEntree* Memo2 = nullptr;
+    TEntree* Memo3 = nullptr;
+    TEntree* Memo4 = nullptr;
     std::array<TEntree*, 16> E;  // E1 to E16
     std::array<QLabel*, 8> L;    // L1 to L8 of the correction
 

@@ -11,7 +11,7 @@ class TNMultipF : public TExerciceForm {
 public:
     explicit TNMultipF(QWidget* parent = nullptr);
 
-    QLabel* Label2;  // "M(n) = {"
+    QLabel* Label2 = nullptr;  // "M(n) = {"
     std::array<TEntree*, Divisibilite::Multiples::Cases> Edit;  // Edit1 to Edit10
 
     const Divisibilite::Multiples& Sujet() const { return Sujet_De<Divisibilite::Multiples>(); }

@@ -13,12 +13,12 @@ class TNPuissF : public TExerciceForm {
 public:
     explicit TNPuissF(QWidget* parent = nullptr);
 
-    TCase_Unite* Unite2;
-    TCase_Unite* Unite1;
-    QLabel* Label2;
-    TSpinEdit* SpinEdit1;
-    TCase_Unite* RepUnite0;
-    TCase_Unite* repUnite1;
+    TCase_Unite* Unite2 = nullptr;
+    TCase_Unite* Unite1 = nullptr;
+    QLabel* Label2 = nullptr;
+    TSpinEdit* SpinEdit1 = nullptr;
+    TCase_Unite* RepUnite0 = nullptr;
+    TCase_Unite* repUnite1 = nullptr;
 
     const Npuiss::Sujet& Sujet() const { return Sujet_De<Npuiss::Sujet>(); }
     std::vector<std::string> Reponses() const override;

@@ -14,11 +14,11 @@ class TNSousF : public TExerciceForm {
 public:
     explicit TNSousF(QWidget* parent = nullptr);
 
-    QLabel* L_A;  // subtrahend
-    QLabel* L_B;  // minuend
-    QLabel* L_S1;
-    TFigure* Figure1;
-    TEntree* Memo1;  // the result cell (the base's Edit1)
+    QLabel* L_A = nullptr;  // subtrahend
+    QLabel* L_B = nullptr;  // minuend
+    QLabel* L_S1 = nullptr;
+    TFigure* Figure1 = nullptr;
+    TEntree* Memo1 = nullptr;  // the result cell (the base's Edit1)
     std::array<TEntree*, 5> ERetU;  // before the units, tens, ... digit of the minuend
     std::array<TEntree*, 5> ERetD;  // under the tens, hundreds, ... column
 

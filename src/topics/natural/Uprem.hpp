@@ -9,10 +9,10 @@ class TPremF : public TExerciceForm {
 public:
     explicit TPremF(QWidget* parent = nullptr);
 
-    QPushButton* Button1;  // "Oui"
-    QPushButton* Button2;  // "Non"
-    TEntree* Edit2;        // the choice, shown, never typed
-    QLabel* Label2;        // the question about a divisor, with Edit1
+    QPushButton* Button1 = nullptr;  // "Oui"
+    QPushButton* Button2 = nullptr;  // "Non"
+    TEntree* Edit2 = nullptr;        // the choice, shown, never typed
+    QLabel* Label2 = nullptr;        // the question about a divisor, with Edit1
 
     void Button1Click();
     void Button2Click();
